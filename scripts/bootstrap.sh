@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need; quick when all are present.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build make g++ clang
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
+    wine wine32:i386 wine64
+    xvfb x11-utils imagemagick librsvg2-bin
+    nsis fp-utils
+    googletest libgtest-dev libbenchmark-dev
+    clang-format clang-tidy valgrind
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    need_update=1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "bootstrap: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

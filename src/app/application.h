@@ -1,0 +1,54 @@
+// Owns the platform, the start-up facts and the windows for the life of the process.
+#pragma once
+
+#include "platform/win32/win.h"
+
+#include <memory>
+
+#include "app/help_caller.h"
+#include "app/memory_sample.h"
+#include "app/palette.h"
+#include "app/startup_facts.h"
+#include "optimizer/load_history.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/theme.h"
+
+namespace talvane {
+
+class MainWindow;
+
+// What the windows share; they reach each other and the machine through it.
+struct AppContext {
+    explicit AppContext(HINSTANCE instance);
+
+    HINSTANCE instance;
+    win32::Win32System system;
+    win32::Win32Shell shell;
+    win32::Win32WindowServices windows;
+    win32::Win32HtmlHelp htmlHelp;
+    win32::Win32Prompts prompts;
+    win32::Win32Registry registry;
+    ui::Theme theme;
+    HelpCaller help;
+    PaletteTracker palette;
+    StartupFacts facts;
+    MemorySample sample;
+    LoadHistory loadHistory;
+};
+
+class Application {
+public:
+    explicit Application(HINSTANCE instance);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Creates the windows and runs the message loop; returns the exit code.
+    int Run();
+
+private:
+    AppContext context_;
+    std::unique_ptr<MainWindow> mainWindow_;
+};
+
+}  // namespace talvane

@@ -1,0 +1,17 @@
+// <windows.h> for this project: the platform interfaces name their operations after the Win32 calls,
+// so the A/W macros that would rename them are switched off; code calls the A functions by name.
+#pragma once
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#undef FindWindow
+#undef PostMessage
+#undef SendMessage
+#undef GetSystemDirectory
+#undef GetWindowsDirectory
+#undef GetCurrentDirectory
+#undef ShellExecute

@@ -1,0 +1,102 @@
+// The real platform: each class forwards to the Win32 call of the same name.
+#pragma once
+
+#include "platform/win32/win.h"
+
+#include "platform/html_help.h"
+#include "platform/prompts.h"
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/system.h"
+#include "platform/win32/handles.h"
+#include "platform/window_services.h"
+
+namespace talvane::win32 {
+
+inline HWND ToHwnd(platform::WindowId window) {
+    return reinterpret_cast<HWND>(window);
+}
+inline platform::WindowId FromHwnd(HWND window) {
+    return reinterpret_cast<platform::WindowId>(window);
+}
+
+class Win32System final : public platform::System {
+public:
+    platform::OsVersion GetVersion() override;
+    platform::MemoryStatus32 GlobalMemoryStatus() override;
+    std::optional<platform::MemoryStatus64> GlobalMemoryStatusEx() override;
+    std::string GetSystemDirectory(std::size_t bufferSize) override;
+    std::string GetWindowsDirectory(std::size_t bufferSize) override;
+    std::string GetCurrentDirectory() override;
+    void Beep(std::uint32_t frequency, std::uint32_t milliseconds) override;
+};
+
+class Win32Shell final : public platform::Shell {
+public:
+    std::string SpecialFolderPath(platform::WindowId owner, platform::ShellFolder folder) override;
+    std::intptr_t ShellExecute(platform::WindowId owner,
+                               const std::string& verb,
+                               const std::string& file,
+                               int showCommand) override;
+};
+
+class Win32WindowServices final : public platform::Windows {
+public:
+    platform::WindowId FindWindow(const std::string& className, const std::string& caption) override;
+    bool IsWindowVisible(platform::WindowId window) override;
+    bool PostMessage(platform::WindowId window,
+                     std::uint32_t message,
+                     std::uintptr_t wParam,
+                     std::intptr_t lParam) override;
+    std::intptr_t SendMessage(platform::WindowId window,
+                              std::uint32_t message,
+                              std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+    std::uint32_t GetSysColor(int index) override;
+};
+
+class Win32HtmlHelp final : public platform::HtmlHelp {
+public:
+    bool Load() override;
+    void DisplayTopic(platform::WindowId owner, const std::string& address) override;
+
+private:
+    using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    UniqueModule library_;
+    HtmlHelpFn htmlHelp_ = nullptr;
+};
+
+class Win32Prompts final : public platform::Prompts {
+public:
+    platform::Answer Confirm(platform::WindowId owner, const std::string& text) override;
+    void Inform(platform::WindowId owner, const std::string& text) override;
+    platform::Answer ErrorOkCancel(platform::WindowId owner,
+                                   const std::string& caption,
+                                   const std::string& text) override;
+};
+
+class Win32Registry final : public platform::Registry {
+public:
+    long OpenKey(platform::RootKey root,
+                 const std::string& subkey,
+                 std::uint32_t access,
+                 platform::KeyId* key) override;
+    long CreateKey(platform::RootKey root,
+                   const std::string& subkey,
+                   std::uint32_t access,
+                   platform::KeyId* key) override;
+    long QueryValue(platform::KeyId key,
+                    const std::string& name,
+                    std::uint32_t* type,
+                    std::uint8_t* data,
+                    std::uint32_t* size) override;
+    long SetValue(platform::KeyId key,
+                  const std::string& name,
+                  std::uint32_t type,
+                  const std::uint8_t* data,
+                  std::uint32_t size) override;
+    long DeleteValue(platform::KeyId key, const std::string& name) override;
+    long CloseKey(platform::KeyId key) override;
+};
+
+}  // namespace talvane::win32

@@ -1,0 +1,90 @@
+#include <vector>
+
+#include "platform/win32/win32_platform.h"
+
+namespace talvane::win32 {
+
+platform::OsVersion Win32System::GetVersion() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    platform::OsVersion version;
+    if (GetVersionExA(&info) == 0) {
+        return version;
+    }
+    version.platformId = info.dwPlatformId;
+    version.major = info.dwMajorVersion;
+    version.minor = info.dwMinorVersion;
+    // 9x keeps the major and minor version in the high word of the build number.
+    version.build = info.dwPlatformId == VER_PLATFORM_WIN32_NT ? info.dwBuildNumber : LOWORD(info.dwBuildNumber);
+    return version;
+}
+
+platform::MemoryStatus32 Win32System::GlobalMemoryStatus() {
+    MEMORYSTATUS status{};
+    status.dwLength = 32;  // the size Windows 95 and NT 4.0 know
+    ::GlobalMemoryStatus(&status);
+    platform::MemoryStatus32 result;
+    result.memoryLoad = status.dwMemoryLoad;
+    result.totalPhys = static_cast<std::uint32_t>(status.dwTotalPhys);
+    result.availPhys = static_cast<std::uint32_t>(status.dwAvailPhys);
+    result.totalPageFile = static_cast<std::uint32_t>(status.dwTotalPageFile);
+    result.availPageFile = static_cast<std::uint32_t>(status.dwAvailPageFile);
+    return result;
+}
+
+std::optional<platform::MemoryStatus64> Win32System::GlobalMemoryStatusEx() {
+    using Fn = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
+    static const Fn fn = LookUp<Fn>(GetModuleHandleA("kernel32.dll"), "GlobalMemoryStatusEx");
+    if (fn == nullptr) {
+        return std::nullopt;
+    }
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof(status);
+    if (fn(&status) == 0) {
+        return std::nullopt;
+    }
+    platform::MemoryStatus64 result;
+    result.memoryLoad = status.dwMemoryLoad;
+    result.totalPhys = status.ullTotalPhys;
+    result.availPhys = status.ullAvailPhys;
+    result.totalPageFile = status.ullTotalPageFile;
+    result.availPageFile = status.ullAvailPageFile;
+    return result;
+}
+
+namespace {
+
+template <typename Fn>
+std::string ReadDirectory(Fn fn, std::size_t bufferSize) {
+    std::vector<char> buffer(bufferSize, '\0');
+    const UINT length = fn(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length == 0 || length >= buffer.size()) {
+        return {};  // failed, or did not fit: the buffer holds nothing usable
+    }
+    return std::string(buffer.data(), length);
+}
+
+}  // namespace
+
+std::string Win32System::GetSystemDirectory(std::size_t bufferSize) {
+    return ReadDirectory(::GetSystemDirectoryA, bufferSize);
+}
+
+std::string Win32System::GetWindowsDirectory(std::size_t bufferSize) {
+    return ReadDirectory(::GetWindowsDirectoryA, bufferSize);
+}
+
+std::string Win32System::GetCurrentDirectory() {
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD length = ::GetCurrentDirectoryA(sizeof(buffer), buffer);
+    if (length == 0 || length >= sizeof(buffer)) {
+        return {};
+    }
+    return std::string(buffer, length);
+}
+
+void Win32System::Beep(std::uint32_t frequency, std::uint32_t milliseconds) {
+    ::Beep(frequency, milliseconds);
+}
+
+}  // namespace talvane::win32

@@ -1,0 +1,226 @@
+#include "ui/form_builder.h"
+
+#include <string>
+
+#include "app/text_table.h"
+
+namespace talvane::ui {
+
+namespace {
+
+constexpr const char* kPanelClass = "TalvanePanel";
+constexpr const char* kGraphClass = "TalvaneGraph";
+// Extra window bytes of a panel: its table entry and the theme.
+constexpr int kSpecSlot = 0;
+constexpr int kThemeSlot = sizeof(LONG_PTR);
+constexpr int kStripHeight = 25;
+
+const ControlSpec* PanelSpec(HWND panel) {
+    return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrA(panel, kSpecSlot));
+}
+const Theme* PanelTheme(HWND panel) {
+    return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
+}
+
+void PaintPanel(HWND panel, HDC dc, const ControlSpec& spec, const Theme& theme) {
+    RECT area;
+    GetClientRect(panel, &area);
+    FillRect(dc, &area, theme.Brush(spec.surface));
+    if ((spec.flags & kTitleStrip) != 0) {
+        RECT strip = area;
+        strip.bottom = strip.top + kStripHeight;
+        FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const COLORREF corner = theme.Palette().middle;
+        const int w = area.right;
+        SetPixel(dc, 0, 0, corner);
+        SetPixel(dc, 1, 0, corner);
+        SetPixel(dc, 0, 1, corner);
+        SetPixel(dc, w - 1, 0, corner);
+        SetPixel(dc, w - 2, 0, corner);
+        SetPixel(dc, w - 1, 1, corner);
+    }
+    if ((spec.flags & kRaised) != 0) {
+        DrawEdge(dc, &area, BDR_RAISEDINNER | BDR_SUNKENOUTER, BF_RECT);
+    }
+}
+
+// Panels paint themselves and pass their children's notifications up to the top-level window.
+LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE: {
+            auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+            auto** params = static_cast<const void**>(create->lpCreateParams);
+            SetWindowLongPtrA(panel, kSpecSlot, reinterpret_cast<LONG_PTR>(params[0]));
+            SetWindowLongPtrA(panel, kThemeSlot, reinterpret_cast<LONG_PTR>(params[1]));
+            break;
+        }
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            win32::PaintDc dc(panel);
+            if (const ControlSpec* spec = PanelSpec(panel); spec != nullptr && PanelTheme(panel) != nullptr) {
+                PaintPanel(panel, dc.Get(), *spec, *PanelTheme(panel));
+            }
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            const ControlSpec* spec = PanelSpec(panel);
+            const Theme* theme = PanelTheme(panel);
+            if (spec == nullptr || theme == nullptr) {
+                break;
+            }
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, RGB(0, 0, 0));
+            if ((spec->flags & kTitleStrip) != 0) {
+                RECT child;
+                GetWindowRect(reinterpret_cast<HWND>(lParam), &child);
+                MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&child), 2);
+                if (child.top < kStripHeight) {
+                    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+                }
+            }
+            return reinterpret_cast<LRESULT>(theme->Brush(spec->surface));
+        }
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_HSCROLL:
+        case WM_VSCROLL: return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            SendMessageA(GetAncestor(panel, GA_ROOT), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), lParam);
+            return 0;
+        default: break;
+    }
+    return DefWindowProcA(panel, message, wParam, lParam);
+}
+
+// The graph shows a bitmap that its owner keeps in the window's user data.
+LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message == WM_PAINT) {
+        win32::PaintDc dc(graph);
+        auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
+        RECT area;
+        GetClientRect(graph, &area);
+        if (bitmap == nullptr) {
+            FillRect(dc.Get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+            return 0;
+        }
+        win32::UniqueMemDc memory(CreateCompatibleDC(dc.Get()));
+        win32::SelectGuard select(memory.Get(), bitmap);
+        BitBlt(dc.Get(), 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
+        return 0;
+    }
+    return DefWindowProcA(graph, message, wParam, lParam);
+}
+
+DWORD StyleFor(const ControlSpec& spec) {
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
+    if ((spec.flags & kHidden) == 0) {
+        style |= WS_VISIBLE;
+    }
+    switch (spec.kind) {
+        case ControlKind::Panel: return style | WS_CLIPCHILDREN;
+        case ControlKind::Label:
+        case ControlKind::TitleLabel:
+            return style | SS_NOPREFIX | (((spec.flags & kCentered) != 0) ? SS_CENTER : SS_LEFT);
+        case ControlKind::FlatButton:
+        case ControlKind::NavButton: return style | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
+        case ControlKind::Image: return style | SS_ICON | SS_REALSIZEIMAGE;
+        case ControlKind::Bevel: return style | SS_SUNKEN;
+        case ControlKind::Graph: return style;
+    }
+    return style;
+}
+
+const char* ClassFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Panel: return kPanelClass;
+        case ControlKind::FlatButton:
+        case ControlKind::NavButton: return "BUTTON";
+        case ControlKind::Graph: return kGraphClass;
+        default: return "STATIC";
+    }
+}
+
+}  // namespace
+
+bool Form::RegisterClasses(HINSTANCE instance) {
+    WNDCLASSA panel{};
+    panel.lpfnWndProc = PanelProc;
+    panel.cbWndExtra = 2 * sizeof(LONG_PTR);
+    panel.hInstance = instance;
+    panel.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    panel.lpszClassName = kPanelClass;
+    WNDCLASSA graph{};
+    graph.lpfnWndProc = GraphProc;
+    graph.hInstance = instance;
+    graph.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    graph.lpszClassName = kGraphClass;
+    return RegisterClassA(&panel) != 0 && RegisterClassA(&graph) != 0;
+}
+
+void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme) {
+    for (const ControlSpec& spec : table.controls) {
+        const HWND parent = spec.parent == 0 ? client : Control(spec.parent);
+        const std::string text = spec.text != nullptr ? spec.text : "";
+        const void* params[2] = {&spec, &theme};
+        const HWND control =
+            CreateWindowExA(spec.kind == ControlKind::Panel ? WS_EX_CONTROLPARENT : 0, ClassFor(spec.kind),
+                            text.c_str(), StyleFor(spec), spec.x, spec.y, spec.width, spec.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
+                            spec.kind == ControlKind::Panel ? params : nullptr);
+        if (control == nullptr) {
+            continue;
+        }
+        const HFONT font = spec.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (spec.kind == ControlKind::Image) {
+            SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(theme.Icon(spec.art)), 0);
+        }
+        controls_[spec.id] = control;
+        specs_[spec.id] = &spec;
+    }
+}
+
+HWND Form::Control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+const ControlSpec* Form::Spec(int id) const {
+    const auto it = specs_.find(id);
+    return it == specs_.end() ? nullptr : it->second;
+}
+
+void Form::SetText(int id, const std::string& text) const {
+    const HWND control = Control(id);
+    if (control == nullptr) {
+        return;
+    }
+    // Setting the same text again would only flicker.
+    char current[512] = {};
+    GetWindowTextA(control, current, sizeof(current));
+    if (text != current) {
+        SetWindowTextA(control, text.c_str());
+    }
+}
+
+void Form::Show(int id, bool visible) const {
+    if (const HWND control = Control(id)) {
+        ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void Form::RepaintPanels() const {
+    for (const auto& [id, spec] : specs_) {
+        if (spec->kind == ControlKind::Panel && spec->parent == 0) {
+            RedrawWindow(Control(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+        }
+    }
+}
+
+}  // namespace talvane::ui

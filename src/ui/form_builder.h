@@ -1,0 +1,36 @@
+// Creates a form's controls from its table and finds them again by ID.
+#pragma once
+
+#include "platform/win32/win.h"
+
+#include <map>
+#include <string>
+
+#include "app/form_table.h"
+#include "ui/theme.h"
+
+namespace talvane::ui {
+
+// Sent by a panel to its top-level window when the pointer moves over it; wParam is the panel.
+constexpr UINT kPanelMouseMove = WM_APP + 1;
+
+class Form {
+public:
+    // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
+    static bool RegisterClasses(HINSTANCE instance);
+
+    void Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme);
+
+    [[nodiscard]] HWND Control(int id) const;
+    [[nodiscard]] const ControlSpec* Spec(int id) const;
+    void SetText(int id, const std::string& text) const;
+    void Show(int id, bool visible) const;
+    // Repaints every panel with the theme's current colours.
+    void RepaintPanels() const;
+
+private:
+    std::map<int, HWND> controls_;
+    std::map<int, const ControlSpec*> specs_;
+};
+
+}  // namespace talvane::ui

@@ -1,0 +1,124 @@
+#include "ui/theme.h"
+
+#include "resource.h"
+
+namespace talvane::ui {
+
+namespace {
+
+constexpr int kApplyDisabledSlot = 13;
+constexpr COLORREF kMaskColor = RGB(255, 0, 255);
+
+struct ArtResource {
+    Art art;
+    int resourceId;
+    int size;
+};
+
+constexpr ArtResource kArt[] = {
+    {Art::Apply, IDB_APPLY, 24},
+    {Art::Cancel, IDB_CANCEL, 24},
+    {Art::Help, IDB_HELP, 24},
+    {Art::HomePage, IDB_HOMEPAGE, 24},
+    {Art::About, IDB_ABOUT, 24},
+    {Art::NavOptimizer, IDB_NAV_OPTIMIZER, 32},
+    {Art::NavSysInfo, IDB_NAV_SYSINFO, 32},
+    {Art::NavStartup, IDB_NAV_STARTUP, 32},
+    {Art::NavShortcut, IDB_NAV_SHORTCUT, 32},
+    {Art::NavTweak, IDB_NAV_TWEAK, 32},
+    {Art::StripTitle, IDB_STRIP_TITLE, 16},
+    {Art::StripQuickInfo, IDB_STRIP_QUICKINFO, 16},
+};
+
+HFONT MakeFont(const char* face, int points, int weight) {
+    win32::WindowDc screen(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+}
+
+win32::UniqueImageList LoadList(HINSTANCE instance, int resourceId, int size) {
+    return win32::UniqueImageList(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(resourceId), size, 0, kMaskColor,
+                                                       IMAGE_BITMAP, LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+Theme::Theme(HINSTANCE instance)
+    : normalFont_(MakeFont("MS Sans Serif", 8, FW_NORMAL)), titleFont_(MakeFont("Arial", 8, FW_BOLD)) {
+    for (const ArtResource& entry : kArt) {
+        Bitmap& slot = art_[static_cast<int>(entry.art)];
+        slot.list = LoadList(instance, entry.resourceId, entry.size);
+        slot.size = entry.size;
+        if (slot.list) {
+            icons_[static_cast<int>(entry.art)].Reset(ImageList_GetIcon(slot.list.Get(), 0, ILD_NORMAL));
+        }
+    }
+    art_[kApplyDisabledSlot].list = LoadList(instance, IDB_APPLY_DISABLED, 24);
+    art_[kApplyDisabledSlot].size = 24;
+    appIcon_ = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TALVANE));
+    // IDC_HAND is missing on Windows 95 and NT 4.0.
+    handCursor_ = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
+    if (handCursor_ == nullptr) {
+        handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
+    }
+    SetPalette(DerivePalette(GetSysColor(COLOR_ACTIVECAPTION)));
+}
+
+void Theme::SetPalette(const WindowPalette& palette) {
+    palette_ = palette;
+    dark_.Reset(CreateSolidBrush(palette.dark));
+    middle_.Reset(CreateSolidBrush(palette.middle));
+    light_.Reset(CreateSolidBrush(palette.light));
+}
+
+HBRUSH Theme::Brush(Surface surface) const {
+    switch (surface) {
+        case Surface::Dark: return dark_.Get();
+        case Surface::Middle: return middle_.Get();
+        case Surface::Light: return light_.Get();
+        case Surface::ButtonFace: return GetSysColorBrush(COLOR_BTNFACE);
+        case Surface::None: break;
+    }
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+COLORREF Theme::ColorOf(Surface surface) const {
+    switch (surface) {
+        case Surface::Dark: return palette_.dark;
+        case Surface::Middle: return palette_.middle;
+        case Surface::Light: return palette_.light;
+        case Surface::ButtonFace:
+        case Surface::None: break;
+    }
+    return GetSysColor(COLOR_BTNFACE);
+}
+
+const Theme::Bitmap* Theme::Find(Art art, bool disabled) const {
+    if (art == Art::None) {
+        return nullptr;
+    }
+    if (art == Art::Apply && disabled) {
+        return &art_[kApplyDisabledSlot];
+    }
+    return &art_[static_cast<int>(art)];
+}
+
+void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
+    const Bitmap* bitmap = Find(art, disabled);
+    if (bitmap == nullptr || !bitmap->list) {
+        return;
+    }
+    const int x = area.left + (area.right - area.left - bitmap->size) / 2;
+    const int y = area.top + (area.bottom - area.top - bitmap->size) / 2;
+    ImageList_Draw(bitmap->list.Get(), 0, dc, x, y, ILD_TRANSPARENT);
+}
+
+HICON Theme::Icon(Art art) const {
+    if (art == Art::None) {
+        return nullptr;
+    }
+    return icons_[static_cast<int>(art)].Get();
+}
+
+}  // namespace talvane::ui

@@ -1,0 +1,51 @@
+// What every window is painted with: palette brushes, fonts, artwork.
+#pragma once
+
+#include "platform/win32/win.h"
+
+#include <array>
+
+#include "app/form_table.h"
+#include "app/palette.h"
+#include "platform/win32/handles.h"
+
+namespace talvane::ui {
+
+class Theme {
+public:
+    explicit Theme(HINSTANCE instance);
+
+    void SetPalette(const WindowPalette& palette);
+    [[nodiscard]] const WindowPalette& Palette() const { return palette_; }
+    [[nodiscard]] HBRUSH Brush(Surface surface) const;
+    [[nodiscard]] COLORREF ColorOf(Surface surface) const;
+
+    [[nodiscard]] HFONT NormalFont() const { return normalFont_.Get(); }
+    [[nodiscard]] HFONT TitleFont() const { return titleFont_.Get(); }
+
+    // Draws the art centred in the rectangle; disabled buttons use their greyed image where one exists.
+    void DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const;
+    [[nodiscard]] HICON Icon(Art art) const;
+    [[nodiscard]] HICON AppIcon() const { return appIcon_; }
+    [[nodiscard]] HCURSOR HandCursor() const { return handCursor_; }
+
+private:
+    struct Bitmap {
+        win32::UniqueImageList list;
+        int size = 0;
+    };
+    [[nodiscard]] const Bitmap* Find(Art art, bool disabled) const;
+
+    WindowPalette palette_{};
+    win32::UniqueBrush dark_;
+    win32::UniqueBrush middle_;
+    win32::UniqueBrush light_;
+    win32::UniqueFont normalFont_;
+    win32::UniqueFont titleFont_;
+    std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
+    std::array<win32::UniqueIcon, 14> icons_{};
+    HICON appIcon_ = nullptr;  // shared resource icon, not destroyed
+    HCURSOR handCursor_ = nullptr;
+};
+
+}  // namespace talvane::ui
