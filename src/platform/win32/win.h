@@ -2,11 +2,13 @@
 // so the A/W macros that would rename them are switched off; code calls the A functions by name.
 #pragma once
 
+// windows.h must come first; the others build on it.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #undef FindWindow
 #undef PostMessage

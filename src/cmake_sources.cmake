@@ -1,0 +1,12 @@
+# Adds a folder's sources: *_view.cpp are Win32 views, everything else is portable model code.
+function(talvane_add_module_sources)
+    file(GLOB portable CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    file(GLOB views CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_view.cpp)
+    if(views)
+        list(REMOVE_ITEM portable ${views})
+    endif()
+    target_sources(talvane_core PRIVATE ${portable})
+    if(WIN32 AND views)
+        target_sources(talvane_win PRIVATE ${views})
+    endif()
+endfunction()
