@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build make g++ clang
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64
-    xvfb x11-utils imagemagick librsvg2-bin
+    xvfb x11-utils fonts-wine imagemagick librsvg2-bin
     nsis fp-utils
     googletest libgtest-dev libbenchmark-dev
     clang-format clang-tidy valgrind
