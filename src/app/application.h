@@ -16,6 +16,14 @@
 namespace talvane {
 
 class MainWindow;
+class AboutBox;
+
+// How a window opens the others; the application owns them all.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void ShowAbout(HWND owner) = 0;
+};
 
 // What the windows share; they reach each other and the machine through it.
 struct AppContext {
@@ -34,9 +42,10 @@ struct AppContext {
     StartupFacts facts;
     MemorySample sample;
     LoadHistory loadHistory;
+    Dialogs* dialogs = nullptr;
 };
 
-class Application {
+class Application final : private Dialogs {
 public:
     explicit Application(HINSTANCE instance);
     ~Application();
@@ -47,8 +56,11 @@ public:
     int Run();
 
 private:
+    void ShowAbout(HWND owner) override;
+
     AppContext context_;
     std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutBox> aboutBox_;
 };
 
 }  // namespace talvane

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/about_box_view.h"
 #include "app/main_window_view.h"
 #include "app/start_routine.h"
 #include "ui/form_builder.h"
@@ -10,7 +11,9 @@ namespace talvane {
 
 AppContext::AppContext(HINSTANCE inst) : instance(inst), theme(inst), help(htmlHelp, system, prompts, shell) {}
 
-Application::Application(HINSTANCE instance) : context_(instance) {}
+Application::Application(HINSTANCE instance) : context_(instance) {
+    context_.dialogs = this;
+}
 
 Application::~Application() = default;
 
@@ -26,6 +29,9 @@ int Application::Run() {
     if (!mainWindow_->Create()) {
         return 1;
     }
+    // The dialogs take their texts from the table the main window holds, so they come after it.
+    aboutBox_ = std::make_unique<AboutBox>(context_);
+    aboutBox_->Create("");
     mainWindow_->Show();
 
     MSG msg;
@@ -38,6 +44,12 @@ int Application::Run() {
         DispatchMessageA(&msg);
     }
     return 0;
+}
+
+void Application::ShowAbout(HWND owner) {
+    if (aboutBox_) {
+        aboutBox_->ShowModal(owner);
+    }
 }
 
 }  // namespace talvane

@@ -42,6 +42,7 @@ enum ControlFlag : std::uint32_t {
     kTitleStrip = 1u << 2,  // white strip with palette corners across the top
     kCentered = 1u << 3,
     kRaised = 1u << 4,
+    kRightAligned = 1u << 5,
 };
 
 constexpr int kNoRow = -1;
@@ -68,5 +69,6 @@ struct FormTable {
 };
 
 const FormTable& MainWindowForm();
+const FormTable& AboutBoxForm();
 
 }  // namespace talvane

@@ -5,6 +5,7 @@
 #include "app/start_routine.h"
 #include "app/text_table.h"
 #include "control_ids.h"
+#include "ui/flat_button.h"
 
 namespace talvane {
 
@@ -147,44 +148,8 @@ void MainWindow::OnCommand(int id) {
         case IDC_FORM1_HOMEPAGE:
             context_.shell.ShellExecute(win32::FromHwnd(Handle()), "open", kHomePageAddress, platform::kSwShow);
             break;
+        case IDC_FORM1_ABOUT: context_.dialogs->ShowAbout(Handle()); break;
         default: break;
-    }
-}
-
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    const ControlSpec* spec = form_.Spec(static_cast<int>(item.CtlID));
-    if (spec == nullptr) {
-        return;
-    }
-    const ControlSpec* parent = form_.Spec(spec->parent);
-    const HDC dc = item.hDC;
-    RECT area = item.rcItem;
-    FillRect(dc, &area, context_.theme.Brush(parent != nullptr ? parent->surface : Surface::ButtonFace));
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const int shift = pressed ? 1 : 0;
-    if (spec->kind == ControlKind::NavButton) {
-        RECT image = area;
-        OffsetRect(&image, shift, shift);
-        context_.theme.DrawArt(dc, spec->art, image, disabled);
-    } else {
-        RECT image{area.left + shift, area.top + 4 + shift, area.right + shift, area.top + 30 + shift};
-        context_.theme.DrawArt(dc, spec->art, image, disabled);
-        RECT caption{area.left + shift, area.top + 31 + shift, area.right + shift, area.bottom - 2 + shift};
-        char text[64] = {};
-        GetWindowTextA(item.hwndItem, text, sizeof(text));
-        win32::SelectGuard font(dc, context_.theme.NormalFont());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-        DrawTextA(dc, text, -1, &caption, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-    }
-    if (pressed) {
-        DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
-    }
-    if ((item.itemState & ODS_FOCUS) != 0) {
-        RECT focus = area;
-        InflateRect(&focus, -2, -2);
-        DrawFocusRect(dc, &focus);
     }
 }
 
@@ -231,7 +196,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
             }
             return 0;
-        case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_DRAWITEM:
+            ui::DrawFlatButton(context_.theme, form_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case ui::kPanelMouseMove: OnPanelMouseMove(reinterpret_cast<HWND>(wParam), lParam); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(reinterpret_cast<HWND>(wParam))) {

@@ -32,7 +32,6 @@ private:
     void DrawGraph();
     void Render();
     void OnCommand(int id);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnPanelMouseMove(HWND panel, LPARAM point);
     bool OnSetCursor(HWND under);
     void UpdatePalette();

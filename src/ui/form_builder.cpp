@@ -126,7 +126,10 @@ DWORD StyleFor(const ControlSpec& spec) {
         case ControlKind::Panel: return style | WS_CLIPCHILDREN;
         case ControlKind::Label:
         case ControlKind::TitleLabel:
-            return style | SS_NOPREFIX | (((spec.flags & kCentered) != 0) ? SS_CENTER : SS_LEFT);
+            if ((spec.flags & kCentered) != 0) {
+                return style | SS_NOPREFIX | SS_CENTER;
+            }
+            return style | SS_NOPREFIX | ((spec.flags & kRightAligned) != 0 ? SS_RIGHT : SS_LEFT);
         case ControlKind::FlatButton:
         case ControlKind::NavButton: return style | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
         case ControlKind::Image: return style | SS_ICON | SS_REALSIZEIMAGE;

@@ -1,0 +1,16 @@
+// The About box's live memory summary.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/memory_sample.h"
+
+namespace talvane {
+
+constexpr int kAboutCaptionRow = 210;
+
+// Memory load, total and available physical memory, total and available page file.
+std::array<std::string, 5> AboutFigures(const MemorySample& sample);
+
+}  // namespace talvane

@@ -1,0 +1,102 @@
+#include "app/about_box_view.h"
+
+#include "app/about_box.h"
+#include "app/text_table.h"
+#include "control_ids.h"
+
+namespace talvane {
+
+namespace {
+
+constexpr UINT_PTR kTimer = 1;
+constexpr int kFigureIds[] = {IDC_FORM3_LABEL11, IDC_FORM3_LABEL12, IDC_FORM3_LABEL13, IDC_FORM3_LABEL14,
+                              IDC_FORM3_LABEL15};
+
+int Mix(int from, int to, int step, int steps) {
+    return from + (to - from) * step / steps;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(AppContext& context)
+    : DialogWindow(context.instance, context.theme, "TForm3", AboutBoxForm()), context_(context) {}
+
+void AboutBox::OnCreate() {
+    SetWindowTextA(Handle(), TextTable::Row(kAboutCaptionRow));
+    for (const ControlSpec& spec : AboutBoxForm().controls) {
+        if (spec.textRow != kNoRow) {
+            Controls().SetText(spec.id, TextTable::Row(spec.textRow));
+        }
+    }
+    DrawBanner();
+    Refresh();
+    // Runs for the life of the program, so the figures are current whenever the box opens.
+    SetTimer(Handle(), kTimer, 1000, nullptr);
+}
+
+// A gradient in the palette's colours with the icon and the product's name.
+void AboutBox::DrawBanner() {
+    const HWND image = Controls().Control(IDC_FORM3_IMAGE1);
+    const HWND strip = Controls().Control(IDC_FORM3_IMAGE2);
+    if (image == nullptr || strip == nullptr) {
+        return;
+    }
+    win32::WindowDc screen(image);
+    win32::UniqueMemDc dc(CreateCompatibleDC(screen.Get()));
+    banner_.Reset(CreateCompatibleBitmap(screen.Get(), 341, 71));
+    strip_.Reset(CreateCompatibleBitmap(screen.Get(), 341, 5));
+    if (!dc || !banner_ || !strip_) {
+        return;
+    }
+    const WindowPalette& palette = GetTheme().Palette();
+    {
+        win32::SelectGuard select(dc.Get(), banner_.Get());
+        const COLORREF from = palette.dark;
+        const COLORREF to = palette.light;
+        for (int x = 0; x < 341; ++x) {
+            win32::UniqueBrush brush(CreateSolidBrush(RGB(Mix(GetRValue(from), GetRValue(to), x, 340),
+                                                          Mix(GetGValue(from), GetGValue(to), x, 340),
+                                                          Mix(GetBValue(from), GetBValue(to), x, 340))));
+            RECT column{x, 0, x + 1, 71};
+            FillRect(dc.Get(), &column, brush.Get());
+        }
+        DrawIconEx(dc.Get(), 20, 19, GetTheme().AppIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+        bannerFont_.Reset(CreateFontA(-26, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+        win32::SelectGuard font(dc.Get(), bannerFont_.Get());
+        SetBkMode(dc.Get(), TRANSPARENT);
+        SetTextColor(dc.Get(), RGB(255, 255, 255));
+        TextOutA(dc.Get(), 66, 20, "Talvane", 7);
+    }
+    {
+        win32::SelectGuard select(dc.Get(), strip_.Get());
+        RECT area{0, 0, 341, 5};
+        win32::UniqueBrush brush(CreateSolidBrush(palette.middle));
+        FillRect(dc.Get(), &area, brush.Get());
+    }
+    SetWindowLongPtrA(image, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(banner_.Get()));
+    SetWindowLongPtrA(strip, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(strip_.Get()));
+}
+
+void AboutBox::Refresh() {
+    const auto figures = AboutFigures(TakeMemorySample(context_.system));
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        Controls().SetText(kFigureIds[i], figures[i]);
+    }
+}
+
+void AboutBox::OnCommand(int id, int code) {
+    if (id == IDC_FORM3_SPEEDBUTTON4 && code == BN_CLICKED) {
+        EndModal();
+    }
+}
+
+LRESULT AboutBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER && wParam == kTimer) {
+        Refresh();
+        return 0;
+    }
+    return DialogWindow::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace talvane

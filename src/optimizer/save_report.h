@@ -1,0 +1,39 @@
+// Collects the writes of one save that did not happen, so the user is told instead of shown success.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/prompts.h"
+#include "platform/types.h"
+
+namespace talvane {
+
+struct SaveFailure {
+    std::string what;  // the value or entry that was not saved, by its stored name
+    long status = 0;   // the Win32 status of the call that failed
+    // Stored for the whole machine (HKEY_LOCAL_MACHINE, SYSTEM.INI), where ordinary users may not write.
+    bool machineWide = false;
+    // Its key or file could not be opened or created, so the value was never tried.
+    bool containerFailed = false;
+};
+
+class SaveReport {
+public:
+    // Records a failure unless `status` is ERROR_SUCCESS; true when it is.
+    bool Check(long status, const std::string& what, bool machineWide = false, bool containerFailed = false);
+
+    [[nodiscard]] bool Empty() const { return failures_.empty(); }
+    [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
+    void Clear() { failures_.clear(); }
+
+    // One message for an "Information" box, a line per cause; empty when nothing failed.
+    [[nodiscard]] std::string Message() const;
+    // Shows Message() when something failed, and then starts a fresh report.
+    void InformAndClear(platform::Prompts& prompts, platform::WindowId owner);
+
+private:
+    std::vector<SaveFailure> failures_;
+};
+
+}  // namespace talvane

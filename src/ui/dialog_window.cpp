@@ -1,0 +1,88 @@
+#include "ui/dialog_window.h"
+
+#include "ui/flat_button.h"
+
+namespace talvane::ui {
+
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+}  // namespace
+
+bool DialogWindow::Create(const char* caption) {
+    if (!Register(instance_, className_, theme_.AppIcon(), nullptr)) {
+        return false;
+    }
+    RECT frame{0, 0, table_.clientWidth, table_.clientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT desktop;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
+    const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
+    const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
+    if (!Window::Create(instance_, className_, caption, kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, x, y, width,
+                        height, nullptr)) {
+        return false;
+    }
+    form_.Build(instance_, Handle(), table_, theme_);
+    OnCreate();
+    return true;
+}
+
+void DialogWindow::ShowModal(HWND owner) {
+    if (Handle() == nullptr || showing_) {
+        return;
+    }
+    done_ = false;
+    showing_ = true;
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    OnShowing();
+    EnableWindow(owner, FALSE);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    MSG msg;
+    bool quit = false;
+    while (!done_) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            quit = true;
+            break;
+        }
+        if (!IsDialogMessageA(Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    // Re-enable the owner before hiding, or Windows activates another program.
+    EnableWindow(owner, TRUE);
+    ShowWindow(Handle(), SW_HIDE);
+    SetActiveWindow(owner);
+    showing_ = false;
+    if (quit) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+    }
+}
+
+LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE: EndModal(); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_DRAWITEM:
+            if (DrawFlatButton(theme_, form_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            break;
+        case WM_ERASEBKGND: {
+            RECT area;
+            GetClientRect(Handle(), &area);
+            FillRect(reinterpret_cast<HDC>(wParam), &area, theme_.Brush(Surface::Middle));
+            return 1;
+        }
+        default: break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace talvane::ui
