@@ -10,7 +10,10 @@
 #include "app/palette.h"
 #include "app/startup_facts.h"
 #include "optimizer/load_history.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_power.h"
+#include "platform/win32/win32_processes.h"
 #include "ui/theme.h"
 
 namespace talvane {
@@ -36,6 +39,9 @@ struct AppContext {
     win32::Win32HtmlHelp htmlHelp;
     win32::Win32Prompts prompts;
     win32::Win32Registry registry;
+    win32::Win32Processes processes;
+    win32::Win32Files files;
+    win32::Win32Power power;
     ui::Theme theme;
     HelpCaller help;
     PaletteTracker palette;

@@ -15,6 +15,8 @@ enum class ControlKind : std::uint8_t {
     Image,       // a 16 x 16 strip icon
     Bevel,       // a sunken line or frame
     Graph,       // an owner-painted picture
+    TrackBar,    // a slider
+    Toggle,      // a push-like button that stays pressed (checked)
 };
 
 // Which palette colour a panel is painted with.

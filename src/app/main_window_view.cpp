@@ -5,6 +5,8 @@
 #include "app/start_routine.h"
 #include "app/text_table.h"
 #include "control_ids.h"
+#include "optimizer/engine_contract.h"
+#include "optimizer/settings_store.h"
 #include "ui/flat_button.h"
 
 namespace talvane {
@@ -12,6 +14,8 @@ namespace talvane {
 namespace {
 
 constexpr UINT_PTR kStatusTimer = 1;
+// Failures found while the window was being created are reported once it shows.
+constexpr UINT kReportFailedSaves = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 constexpr int kPageIds[kPageCount] = {IDC_FORM1_PAGE0, IDC_FORM1_PAGE1, IDC_FORM1_PAGE2,
@@ -39,7 +43,11 @@ std::optional<int> PageNumberOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow(AppContext& context) : context_(context), model_(context.facts, context.sample, *this) {}
+MainWindow::MainWindow(AppContext& context)
+    : context_(context),
+      model_(context.facts, context.sample, *this),
+      optimizerPage_([this] { model_.MarkChanged(); }),
+      applyClose_(model_, *this, context.prompts, context.power) {}
 
 bool MainWindow::Create() {
     if (!Register(context_.instance, kMainWindowClass, context_.theme.AppIcon(),
@@ -69,6 +77,7 @@ void MainWindow::FormCreate() {
     graph_.Attach(form_.Control(IDC_FORM1_GRAPH));
 
     context_.facts.family = DetermineFamily(context_.system);
+    engineSwitch_.emplace(context_.registry, context_.processes, context_.windows, context_.facts.family);
     context_.sample = TakeMemorySample(context_.system);
     context_.loadHistory.Fill(context_.sample.memoryLoad);
     DrawGraph();
@@ -86,6 +95,51 @@ void MainWindow::FormCreate() {
     model_.SelectPage(PageIndex::Optimizer);
     model_.ClearChanges();
     Render();
+    if (!applyClose_.Report().Empty()) {
+        PostMessageA(Handle(), kReportFailedSaves, 0, 0);
+    }
+}
+
+void MainWindow::SetSliderRanges() {
+    optimizerPage_.SetRanges(context_.sample.totalPhysMB);
+    for (const int id : {IDC_FORM1_TRACKBAR1, IDC_FORM1_TRACKBAR2}) {
+        SendMessageA(form_.Control(id), TBM_SETTICFREQ, 16, 0);
+    }
+}
+
+void MainWindow::ReadOptimizerSettings() {
+    const OptimizerSettings settings = talvane::ReadOptimizerSettings(context_.registry, context_.sample.totalPhysMB);
+    optimizerPage_.MoveTarget(settings.targetFreeRam);
+    optimizerPage_.MoveMinimum(settings.minimumFreeRam);
+}
+
+void MainWindow::WriteOptimizerSettings(SaveReport& report) {
+    OptimizerSettings settings;
+    settings.targetFreeRam = optimizerPage_.Target().Position();
+    settings.minimumFreeRam = optimizerPage_.Minimum().Position();
+    talvane::WriteOptimizerSettings(context_.registry, settings, report);
+}
+
+void MainWindow::NotifyEngine() {
+    talvane::NotifyEngine(context_.windows);
+}
+
+void MainWindow::FirstRunCheck() {
+    talvane::FirstRunCheck(context_.registry, context_.processes, context_.facts, *engineSwitch_, applyClose_.Report());
+}
+
+void MainWindow::ReportFailedSaves() {
+    applyClose_.Report().InformAndClear(context_.prompts, win32::FromHwnd(Handle()));
+}
+
+void MainWindow::OnSlider(HWND slider) {
+    const auto position = static_cast<std::uint32_t>(SendMessageA(slider, TBM_GETPOS, 0, 0));
+    if (slider == form_.Control(IDC_FORM1_TRACKBAR1)) {
+        optimizerPage_.MoveTarget(position);
+    } else if (slider == form_.Control(IDC_FORM1_TRACKBAR2)) {
+        optimizerPage_.MoveMinimum(position);
+    }
+    Render();
 }
 
 void MainWindow::ApplyTexts() {
@@ -97,7 +151,7 @@ void MainWindow::ApplyTexts() {
 }
 
 void MainWindow::ReadInstallDir() {
-    SetInstallDir(context_.facts, context_.system.GetCurrentDirectory());
+    SetInstallDir(context_.facts, talvane::ReadInstallDir(context_.registry, context_.system));
 }
 
 void MainWindow::DrawGraph() {
@@ -109,6 +163,8 @@ void MainWindow::StatusTick() {
     context_.sample = TakeMemorySample(context_.system);
     context_.loadHistory.Shift(context_.sample.memoryLoad);
     DrawGraph();
+    engineSwitch_->RefreshEngineState();
+    Render();
 }
 
 void MainWindow::Render() {
@@ -128,6 +184,30 @@ void MainWindow::Render() {
             form_.Show(kPageIds[i], false);
         }
     }
+    const struct {
+        int id;
+        const Slider& slider;
+        int amountId;
+        std::string amount;
+    } sliders[] = {
+        {IDC_FORM1_TRACKBAR1, optimizerPage_.Target(), IDC_FORM1_LABEL5, optimizerPage_.TargetAmount()},
+        {IDC_FORM1_TRACKBAR2, optimizerPage_.Minimum(), IDC_FORM1_LABEL6, optimizerPage_.MinimumAmount()},
+    };
+    for (const auto& s : sliders) {
+        const HWND control = form_.Control(s.id);
+        if (static_cast<std::uint32_t>(SendMessageA(control, TBM_GETRANGEMAX, 0, 0)) != s.slider.Maximum()) {
+            SendMessageA(control, TBM_SETRANGEMIN, FALSE, static_cast<LPARAM>(s.slider.Minimum()));
+            SendMessageA(control, TBM_SETRANGEMAX, TRUE, static_cast<LPARAM>(s.slider.Maximum()));
+        }
+        if (static_cast<std::uint32_t>(SendMessageA(control, TBM_GETPOS, 0, 0)) != s.slider.Position()) {
+            SendMessageA(control, TBM_SETPOS, TRUE, static_cast<LPARAM>(s.slider.Position()));
+        }
+        form_.SetText(s.amountId, s.amount);
+    }
+    SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON5), BM_SETCHECK,
+                 engineSwitch_->EnablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON4), BM_SETCHECK,
+                 engineSwitch_->DisablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
     if (const HWND apply = form_.Control(IDC_FORM1_APPLY)) {
         EnableWindow(apply, model_.ApplyEnabled() ? TRUE : FALSE);
     }
@@ -149,6 +229,24 @@ void MainWindow::OnCommand(int id) {
             context_.shell.ShellExecute(win32::FromHwnd(Handle()), "open", kHomePageAddress, platform::kSwShow);
             break;
         case IDC_FORM1_ABOUT: context_.dialogs->ShowAbout(Handle()); break;
+        case IDC_FORM1_APPLY:
+            applyClose_.SaveNow(win32::FromHwnd(Handle()));
+            Render();
+            break;
+        case IDC_FORM1_CANCEL:
+            applyClose_.PressCancel();
+            PostMessageA(Handle(), WM_CLOSE, 0, 0);
+            break;
+        case IDC_FORM1_SPEEDBUTTON5:
+            engineSwitch_->PressEnable(applyClose_.Report());
+            Render();
+            ReportFailedSaves();
+            break;
+        case IDC_FORM1_SPEEDBUTTON4:
+            engineSwitch_->PressDisable(applyClose_.Report());
+            Render();
+            ReportFailedSaves();
+            break;
         default: break;
     }
 }
@@ -223,6 +321,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             win32::PaintDc dc(Handle());
             return 0;
         }
+        case WM_HSCROLL:
+            if (lParam != 0) {
+                OnSlider(reinterpret_cast<HWND>(lParam));
+            }
+            return 0;
+        case kReportFailedSaves: ReportFailedSaves(); return 0;
+        case WM_CLOSE:
+            applyClose_.CloseQuery(win32::FromHwnd(Handle()));
+            DestroyWindow(Handle());
+            return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kStatusTimer);
             PostQuitMessage(0);

@@ -1,15 +1,20 @@
 // The main window (TForm1): creates its controls, runs the creation sequence, forwards events to its model.
 #pragma once
 
+#include <optional>
+
 #include "app/application.h"
+#include "app/apply_close.h"
 #include "app/main_window_model.h"
+#include "optimizer/engine_switch.h"
 #include "optimizer/memory_graph_view.h"
+#include "optimizer/optimizer_page.h"
 #include "ui/form_builder.h"
 #include "ui/window.h"
 
 namespace talvane {
 
-class MainWindow final : public ui::Window, private PageActions {
+class MainWindow final : public ui::Window, private PageActions, private ApplySteps {
 public:
     explicit MainWindow(AppContext& context);
 
@@ -22,11 +27,21 @@ private:
     void FormCreate();
     void ApplyTexts();
     void ReadInstallDir();
-    void ReadTweakPage() {}
-    void ReadOptimizerSettings() {}
-    void FirstRunCheck() {}
-    void SetSliderRanges() {}
+    void SetSliderRanges();
+    void FirstRunCheck();
     void AdjustBrowseButton() {}
+
+    // ApplySteps: the tweak pages and the startup list add their parts here.
+    void WriteTweakPage(SaveReport& /*report*/) override {}
+    void WriteOptimizerSettings(SaveReport& report) override;
+    void ApplyStartupItems(SaveReport& /*report*/) override {}
+    void ReadTweakPage() override {}
+    void ReadOptimizerSettings() override;
+    void NotifyEngine() override;
+    void ShowPostApplyNote() override {}
+
+    void OnSlider(HWND slider);
+    void ReportFailedSaves();
 
     void StatusTick();
     void DrawGraph();
@@ -38,6 +53,9 @@ private:
 
     AppContext& context_;
     MainWindowModel model_;
+    OptimizerPage optimizerPage_;
+    std::optional<EngineSwitch> engineSwitch_;  // made once the family is known
+    ApplyClose applyClose_;
     ui::Form form_;
     MemoryGraphView graph_;
 };

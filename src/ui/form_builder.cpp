@@ -135,6 +135,8 @@ DWORD StyleFor(const ControlSpec& spec) {
         case ControlKind::Image: return style | SS_ICON | SS_REALSIZEIMAGE;
         case ControlKind::Bevel: return style | SS_SUNKEN;
         case ControlKind::Graph: return style;
+        case ControlKind::TrackBar: return style | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
+        case ControlKind::Toggle: return style | WS_TABSTOP | BS_RADIOBUTTON | BS_PUSHLIKE;
     }
     return style;
 }
@@ -145,6 +147,8 @@ const char* ClassFor(ControlKind kind) {
         case ControlKind::FlatButton:
         case ControlKind::NavButton: return "BUTTON";
         case ControlKind::Graph: return kGraphClass;
+        case ControlKind::TrackBar: return TRACKBAR_CLASSA;
+        case ControlKind::Toggle: return "BUTTON";
         default: return "STATIC";
     }
 }
