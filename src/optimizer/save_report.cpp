@@ -31,7 +31,8 @@ std::string Cause(long status, bool machineWide) {
 
 std::string Reason(const SaveFailure& failure) {
     const std::string cause = Cause(failure.status, failure.machineWide);
-    return failure.containerFailed ? "the key or file holding them could not be opened or created (" + cause + ")" : cause;
+    return failure.containerFailed ? "the key or file holding them could not be opened or created (" + cause + ")"
+                                   : cause;
 }
 
 }  // namespace

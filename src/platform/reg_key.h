@@ -36,12 +36,14 @@ public:
     [[nodiscard]] long Open(Registry& registry, RootKey root, const std::string& subkey, std::uint32_t access) {
         Close();
         KeyId key = 0;
-        return Adopt(registry, registry.OpenKey(root, subkey, access, &key), key);
+        const long status = registry.OpenKey(root, subkey, access, &key);
+        return Adopt(registry, status, key);
     }
     [[nodiscard]] long Create(Registry& registry, RootKey root, const std::string& subkey, std::uint32_t access) {
         Close();
         KeyId key = 0;
-        return Adopt(registry, registry.CreateKey(root, subkey, access, &key), key);
+        const long status = registry.CreateKey(root, subkey, access, &key);
+        return Adopt(registry, status, key);
     }
 
     [[nodiscard]] bool IsOpen() const { return registry_ != nullptr; }
@@ -87,9 +89,9 @@ public:
         if (!IsOpen()) {
             return kErrorInvalidHandle;
         }
-        const std::array<std::uint8_t, 4> bytes{
-            static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-            static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+        const std::array<std::uint8_t, 4> bytes{static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+                                                static_cast<std::uint8_t>(value >> 16),
+                                                static_cast<std::uint8_t>(value >> 24)};
         return registry_->SetValue(key_, name, kRegDword, bytes.data(), bytes.size());
     }
 

@@ -1,0 +1,38 @@
+#include "optimizer/engine_switch.h"
+
+#include "optimizer/engine_contract.h"
+#include "optimizer/settings_store.h"
+
+namespace talvane {
+
+void EngineSwitch::PressEnable(SaveReport& report) {
+    const bool stored = WriteEngineState(registry_, true, report);
+    StartEngine(processes_, family_);
+    NotifyEngine(windows_);
+    Settle(EngineButton::Enable, stored);
+}
+
+void EngineSwitch::PressDisable(SaveReport& report) {
+    const bool stored = WriteEngineState(registry_, false, report);
+    NotifyEngine(windows_);
+    Settle(EngineButton::Disable, stored);
+}
+
+// A state that was not stored is not shown as if it were: the buttons then show what the engine really does.
+void EngineSwitch::Settle(EngineButton requested, bool stored) {
+    if (stored) {
+        pressed_ = requested;
+    } else {
+        RefreshEngineState();
+    }
+}
+
+void EngineSwitch::RefreshEngineState() {
+    if (FindEngineWindow(windows_) == 0) {
+        pressed_ = EngineButton::Disable;
+        return;
+    }
+    pressed_ = ReadEngineState(registry_) ? EngineButton::Enable : EngineButton::Disable;
+}
+
+}  // namespace talvane

@@ -1,0 +1,13 @@
+#include "fakes/fake_processes.h"
+
+namespace talvane::fakes {
+
+std::uint32_t FakeProcesses::WinExec(const std::string& commandLine, int showCommand) {
+    if (log_ != nullptr) {
+        log_->Add("WinExec " + commandLine);
+    }
+    started.push_back({commandLine, showCommand});
+    return result;
+}
+
+}  // namespace talvane::fakes

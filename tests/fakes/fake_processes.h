@@ -1,0 +1,30 @@
+// Programs started, logged as "WinExec <command line>".
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fakes/call_log.h"
+#include "platform/processes.h"
+
+namespace talvane::fakes {
+
+class FakeProcesses : public platform::Processes {
+public:
+    explicit FakeProcesses(CallLog* log = nullptr) : log_(log) {}
+
+    struct Start {
+        std::string commandLine;
+        int show;
+    };
+    std::vector<Start> started;
+    std::uint32_t result = 33;  // above 31: started
+
+    std::uint32_t WinExec(const std::string& commandLine, int showCommand) override;
+
+private:
+    CallLog* log_;
+};
+
+}  // namespace talvane::fakes

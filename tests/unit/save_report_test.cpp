@@ -1,0 +1,56 @@
+#include "optimizer/save_report.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_platform.h"
+
+namespace talvane {
+namespace {
+
+TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
+    const struct {
+        const char* name;
+        std::vector<SaveFailure> failures;
+        std::string expected;
+    } cases[] = {
+        {"nothing failed", {}, ""},
+        {"one value",
+         {{"Target Fre RAM", 1013, false, false}},
+         "These settings could not be saved:\n\"Target Fre RAM\": the registry could not be written."},
+        {"a key that would not open, and a machine-wide value",
+         {{"AutoStart", 5, false, true},
+          {"Hotkey1", 5, false, true},
+          {"AutoStart", 5, false, true},
+          {"Talvane Professional", 5, true, false}},
+         "These settings could not be saved:\n"
+         "\"AutoStart\", \"Hotkey1\": the key or file holding them could not be opened or created (access was "
+         "denied).\n"
+         "\"Talvane Professional\": machine-wide settings need administrator rights."},
+        {"unknown status",
+         {{"PagingFiles", 87, true, false}},
+         "These settings could not be saved:\n\"PagingFiles\": Windows error 87."},
+    };
+    for (const auto& c : cases) {
+        SaveReport report;
+        for (const SaveFailure& f : c.failures) {
+            EXPECT_FALSE(report.Check(f.status, f.what, f.machineWide, f.containerFailed)) << c.name;
+        }
+        EXPECT_TRUE(report.Check(platform::kErrorSuccess, "ignored")) << c.name;
+        EXPECT_EQ(report.Failures().size(), c.failures.size()) << c.name;
+        EXPECT_EQ(report.Message(), c.expected) << c.name;
+
+        fakes::FakePrompts prompts;
+        report.InformAndClear(prompts, 3);
+        if (c.expected.empty()) {
+            EXPECT_TRUE(prompts.shown.empty()) << c.name;
+        } else {
+            ASSERT_EQ(prompts.shown.size(), 1u) << c.name;
+            EXPECT_EQ(prompts.shown[0].caption, "Information") << c.name;
+            EXPECT_EQ(prompts.shown[0].text, c.expected) << c.name;
+        }
+        EXPECT_TRUE(report.Empty()) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace talvane
