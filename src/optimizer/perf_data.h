@@ -69,8 +69,8 @@ enum class PerfStatus {
 
 struct PerfCounterRead {
     PerfStatus status = PerfStatus::Malformed;
-    SystemTime systemTime;                 // the block's, when Ok
-    std::int32_t numInstances = 0;         // as the object states it, when Ok
+    SystemTime systemTime;          // the block's, when Ok
+    std::int32_t numInstances = 0;  // as the object states it, when Ok
 };
 
 // Puts the 64-bit value of `counterTitle` in object `objectTitle` into `values`, one per instance in
