@@ -10,6 +10,7 @@
 #include "app/palette.h"
 #include "app/startup_facts.h"
 #include "optimizer/load_history.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_power.h"
@@ -42,6 +43,7 @@ struct AppContext {
     win32::Win32Processes processes;
     win32::Win32Files files;
     win32::Win32Power power;
+    win32::Win32Clock clock;
     ui::Theme theme;
     HelpCaller help;
     PaletteTracker palette;

@@ -17,6 +17,14 @@ enum class ControlKind : std::uint8_t {
     Graph,       // an owner-painted picture
     TrackBar,    // a slider
     Toggle,      // a push-like button that stays pressed (checked)
+    Check,       // a check box
+    Edit,        // a one-line edit box
+    ReadOnlyEdit,
+    SpinEdit,    // the edit box of a spin field; its view attaches the arrows
+    ComboList,   // a drop-down list
+    ColourList,  // a drop-down list of colours its view draws
+    Progress,    // a progress bar
+    Tabs,        // a tab control; its pages are panels laid over it
 };
 
 // Which palette colour a panel is painted with.
@@ -72,5 +80,6 @@ struct FormTable {
 
 const FormTable& MainWindowForm();
 const FormTable& AboutBoxForm();
+const FormTable& MoreOptionsForm();
 
 }  // namespace talvane

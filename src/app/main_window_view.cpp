@@ -47,7 +47,8 @@ MainWindow::MainWindow(AppContext& context)
     : context_(context),
       model_(context.facts, context.sample, *this),
       optimizerPage_([this] { model_.MarkChanged(); }),
-      applyClose_(model_, *this, context.prompts, context.power) {}
+      applyClose_(model_, *this, context.prompts, context.power),
+      sampler_(context.system, context.clock, context.registry, context.facts, context.sample, context.loadHistory) {}
 
 bool MainWindow::Create() {
     if (!Register(context_.instance, kMainWindowClass, context_.theme.AppIcon(),
@@ -160,11 +161,20 @@ void MainWindow::DrawGraph() {
 }
 
 void MainWindow::StatusTick() {
-    context_.sample = TakeMemorySample(context_.system);
-    context_.loadHistory.Shift(context_.sample.memoryLoad);
+    sampler_.Tick(*this);
+}
+
+void MainWindow::ShowMemory(const LoadHistory& /*history*/) {
     DrawGraph();
+}
+
+void MainWindow::RefreshEngineState() {
     engineSwitch_->RefreshEngineState();
     Render();
+}
+
+void MainWindow::SetCpuUsage(int percent) {
+    static_cast<void>(percent);
 }
 
 void MainWindow::Render() {

@@ -9,12 +9,13 @@
 #include "optimizer/engine_switch.h"
 #include "optimizer/memory_graph_view.h"
 #include "optimizer/optimizer_page.h"
+#include "optimizer/status_tick.h"
 #include "ui/form_builder.h"
 #include "ui/window.h"
 
 namespace talvane {
 
-class MainWindow final : public ui::Window, private PageActions, private ApplySteps {
+class MainWindow final : public ui::Window, private PageActions, private ApplySteps, private StatusView {
 public:
     explicit MainWindow(AppContext& context);
 
@@ -40,6 +41,12 @@ private:
     void NotifyEngine() override;
     void ShowPostApplyNote() override {}
 
+    // StatusView: what each tick of the status timer shows.
+    void SetUptime(int /*row*/, const std::string& /*text*/) override {}
+    void ShowMemory(const LoadHistory& history) override;
+    void RefreshEngineState() override;
+    void SetCpuUsage(int percent) override;
+
     void OnSlider(HWND slider);
     void ReportFailedSaves();
 
@@ -56,6 +63,7 @@ private:
     OptimizerPage optimizerPage_;
     std::optional<EngineSwitch> engineSwitch_;  // made once the family is known
     ApplyClose applyClose_;
+    StatusSampler sampler_;
     ui::Form form_;
     MemoryGraphView graph_;
 };
