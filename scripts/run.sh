@@ -12,6 +12,8 @@ scripts/bootstrap.sh
 cmake --preset "$preset" >/dev/null
 cmake --build "build/$preset"
 
+# A prefix of its own: a test run ends every program of the prefixes it uses.
+export TALVANE_WINE_ROOT="$PWD/build/wine-run"
 scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"

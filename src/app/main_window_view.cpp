@@ -181,6 +181,7 @@ void MainWindow::Render() {
     form_.SetText(IDC_FORM1_TITLE, model_.Title());
     form_.SetText(IDC_FORM1_QUICKINFO_LINE1, model_.QuickInfo().first);
     form_.SetText(IDC_FORM1_QUICKINFO_LINE2, model_.QuickInfo().second);
+    form_.SetText(IDC_FORM1_LABEL15, model_.FreeRamLine());
     form_.SetText(IDC_FORM1_SCALE_TOP, model_.ScaleTop());
     form_.SetText(IDC_FORM1_SCALE_MIDDLE, model_.ScaleMiddle());
     form_.SetText(IDC_FORM1_SCALE_BOTTOM, model_.ScaleBottom());
@@ -239,6 +240,7 @@ void MainWindow::OnCommand(int id) {
             context_.shell.ShellExecute(win32::FromHwnd(Handle()), "open", kHomePageAddress, platform::kSwShow);
             break;
         case IDC_FORM1_ABOUT: context_.dialogs->ShowAbout(Handle()); break;
+        case IDC_FORM1_SPEEDBUTTON3: context_.dialogs->ShowMoreOptions(Handle()); break;
         case IDC_FORM1_APPLY:
             applyClose_.SaveNow(win32::FromHwnd(Handle()));
             Render();

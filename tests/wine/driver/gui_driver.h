@@ -1,0 +1,14 @@
+// The GUI test driver: everything a test needs to operate another process's windows under Wine.
+#pragma once
+
+#include "controls.h"
+#include "engine_log.h"
+#include "host.h"
+#include "list_view.h"
+#include "message_box.h"
+#include "pointer.h"
+#include "process.h"
+#include "registry_read.h"
+#include "screenshot.h"
+#include "wait.h"
+#include "window_find.h"

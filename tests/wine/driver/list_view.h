@@ -1,0 +1,21 @@
+// Reading a list view of another process; its LVITEMA and text buffer must live in the target's memory.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace talvane::wine_driver {
+
+std::optional<int> ListViewItemCount(HWND list_view);
+std::optional<int> ListViewColumnCount(HWND list_view);
+std::optional<std::string> ListViewItemText(HWND list_view, int item, int sub_item = 0);
+// Every column of one row, in column order.
+std::optional<std::vector<std::string>> ListViewRow(HWND list_view, int item);
+std::optional<UINT> ListViewItemState(HWND list_view, int item, UINT mask);
+// The check box of LVS_EX_CHECKBOXES: state image 2 is checked, 1 unchecked.
+std::optional<bool> ListViewItemChecked(HWND list_view, int item);
+
+}  // namespace talvane::wine_driver

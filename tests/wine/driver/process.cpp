@@ -1,0 +1,69 @@
+#include "process.h"
+
+#include <vector>
+
+#include "host.h"
+
+namespace talvane::wine_driver {
+
+std::optional<Process> Process::Launch(const std::string& exe,
+                                       const std::string& arguments,
+                                       const std::string& working_directory,
+                                       std::string* error) {
+    const std::string exe_path = ToWindowsPath(exe);
+    const std::string directory = working_directory.empty() ? DirectoryOf(exe_path) : ToWindowsPath(working_directory);
+    std::string command_line = "\"" + exe_path + "\"";
+    if (!arguments.empty()) {
+        command_line += " " + arguments;
+    }
+    // CreateProcessA may write into the command line.
+    std::vector<char> mutable_line(command_line.begin(), command_line.end());
+    mutable_line.push_back('\0');
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(exe_path.c_str(), mutable_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &info)) {
+        if (error != nullptr) {
+            *error = "CreateProcessA(" + command_line + ") in " + directory + " failed, error " +
+                     std::to_string(GetLastError());
+        }
+        return std::nullopt;
+    }
+    return Process(KernelHandle(info.hProcess), KernelHandle(info.hThread), info.dwProcessId);
+}
+
+Process::~Process() {
+    if (process_ && Running()) {
+        Terminate();
+    }
+}
+
+bool Process::Running() const {
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Process::WaitForExit(DWORD timeout_ms) const {
+    if (!process_ || WaitForSingleObject(process_.Get(), timeout_ms) != WAIT_OBJECT_0) {
+        return std::nullopt;
+    }
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_.Get(), &code)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+bool Process::WaitForIdle(DWORD timeout_ms) const {
+    return process_ && WaitForInputIdle(process_.Get(), timeout_ms) == 0;
+}
+
+void Process::Terminate() {
+    if (process_) {
+        TerminateProcess(process_.Get(), 255);
+        WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+}  // namespace talvane::wine_driver

@@ -1,0 +1,98 @@
+#include "registry_read.h"
+
+#include <cstring>
+
+#include "win_owners.h"
+
+namespace talvane::wine_driver {
+namespace {
+
+RegKey OpenKey(HKEY root, const std::string& sub_key, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, sub_key.c_str(), 0, access, &key) != ERROR_SUCCESS) {
+        return RegKey();
+    }
+    return RegKey(key);
+}
+
+}  // namespace
+
+bool RegistryKeyExists(HKEY root, const std::string& sub_key) {
+    return OpenKey(root, sub_key, KEY_READ).Valid();
+}
+
+std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& sub_key, const std::string& name) {
+    const RegKey key = OpenKey(root, sub_key, KEY_QUERY_VALUE);
+    if (!key) {
+        return std::nullopt;
+    }
+    RegistryValue value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.data.resize(size);
+    if (size > 0 &&
+        RegQueryValueExA(key.Get(), name.c_str(), nullptr, &value.type, value.data.data(), &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    value.data.resize(size);
+    return value;
+}
+
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& sub_key, const std::string& name) {
+    const auto value = ReadRegistryValue(root, sub_key, name);
+    if (!value || (value->type != REG_SZ && value->type != REG_EXPAND_SZ)) {
+        return std::nullopt;
+    }
+    const char* text = reinterpret_cast<const char*>(value->data.data());
+    return std::string(text, strnlen(text, value->data.size()));
+}
+
+std::optional<DWORD> ReadRegistryDword(HKEY root, const std::string& sub_key, const std::string& name) {
+    const auto value = ReadRegistryValue(root, sub_key, name);
+    if (!value || value->type != REG_DWORD || value->data.size() != sizeof(DWORD)) {
+        return std::nullopt;
+    }
+    DWORD number = 0;
+    std::memcpy(&number, value->data.data(), sizeof(number));
+    return number;
+}
+
+std::vector<std::string> RegistryValueNames(HKEY root, const std::string& sub_key) {
+    std::vector<std::string> names;
+    const RegKey key = OpenKey(root, sub_key, KEY_QUERY_VALUE);
+    if (!key) {
+        return names;
+    }
+    for (DWORD index = 0;; ++index) {
+        char name[16384];
+        DWORD length = sizeof(name);
+        if (RegEnumValueA(key.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            break;
+        }
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
+bool DeleteRegistryTree(HKEY root, const std::string& sub_key) {
+    {
+        const RegKey key = OpenKey(root, sub_key, KEY_READ | KEY_WRITE);
+        if (key) {
+            // Enumerate from 0 again after each delete: the indices shift.
+            for (;;) {
+                char child[256];
+                DWORD length = sizeof(child);
+                if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+                    !DeleteRegistryTree(key.Get(), std::string(child, length))) {
+                    break;
+                }
+            }
+        }
+    }
+    RegDeleteKeyA(root, sub_key.c_str());
+    return !RegistryKeyExists(root, sub_key);
+}
+
+}  // namespace talvane::wine_driver

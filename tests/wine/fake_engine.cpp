@@ -1,0 +1,90 @@
+// Stands in for the engine in GUI tests: a hidden "TForm1" window captioned "Talvane" that logs every message
+// it receives, so a test can prove what the control panel sent and in which order.
+// Usage: fake_engine.exe LOG_PATH [TIMEOUT_MS]
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "driver/engine_log.h"
+#include "driver/win_owners.h"
+
+namespace {
+
+namespace driver = talvane::wine_driver;
+
+constexpr UINT kEngineReload = WM_USER + 81;  // 1105
+constexpr DWORD kDefaultTimeoutMs = 120000;
+
+std::string g_log_path;
+std::uint64_t g_sequence = 0;
+
+// Open, append, close: every line is on disk before the message is answered.
+void LogMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    const std::string line = driver::FormatEngineLogLine(
+        {++g_sequence, message, static_cast<std::uint64_t>(wparam), static_cast<std::uint64_t>(lparam)});
+    const driver::FileHandle file(CreateFileA(g_log_path.c_str(), FILE_APPEND_DATA,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+        DWORD written = 0;
+        WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+}
+
+LRESULT CALLBACK EngineProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    LogMessage(message, wparam, lparam);
+    switch (message) {
+        case kEngineReload: return 0;
+        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcA(window, message, wparam, lparam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (__argc < 2) {
+        return 2;
+    }
+    g_log_path = __argv[1];
+    const DWORD timeout_ms = __argc >= 3 ? static_cast<DWORD>(std::strtoul(__argv[2], nullptr, 10)) : kDefaultTimeoutMs;
+
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = EngineProc;
+    window_class.hInstance = instance;
+    window_class.lpszClassName = "TForm1";
+    if (!RegisterClassA(&window_class)) {
+        return 3;
+    }
+    // Created without WS_VISIBLE: the real engine never shows its window.
+    HWND window = CreateWindowExA(0, "TForm1", "Talvane", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        return 4;
+    }
+
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return static_cast<int>(message.wParam);
+            }
+            if (message.hwnd == nullptr) {
+                LogMessage(message.message, message.wParam, message.lParam);
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeout_ms) {
+            DestroyWindow(window);
+            return 0;
+        }
+        // Waiting with a deadline instead of SetTimer keeps WM_TIMER out of the log.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout_ms - elapsed, QS_ALLINPUT);
+    }
+}

@@ -1,0 +1,308 @@
+// End-to-end tests of Talvane's main window, driven from another process as a user would.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "driver/gui_driver.h"
+#include "gui_config.h"
+#include "talvane_app.h"
+
+namespace talvane::gui_test {
+namespace {
+
+namespace driver = wine_driver;
+
+constexpr DWORD kReactMs = 3000;
+// How long a press that should change nothing is given to change something anyway.
+constexpr DWORD kSettleMs = 500;
+
+constexpr char kQuickInfoDefault[] = "Move your cursor to any item to get more information about it.";
+constexpr char kLabel4Line1[] = "Define amounts of RAM that Talvane will try to recover when the minimum level is ";
+constexpr char kLabel4Line2[] = "reached. Usually, it is about 1/4 of your RAM.";
+
+constexpr int kPages[] = {IDC_FORM1_PAGE0, IDC_FORM1_PAGE1, IDC_FORM1_PAGE2,
+                          IDC_FORM1_PAGE3, IDC_FORM1_PAGE4, IDC_FORM1_PAGE5};
+
+// Base fixture: the pointer starts away from the windows, and whatever a test started is closed afterwards.
+class TalvaneTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(driver::ParkPointer()) << "the pointer would not stay in the corner";
+        ASSERT_FALSE(Config().mode.empty()) << "TALVANE_MODE is not set";
+    }
+
+    void TearDown() override {
+        if (!app_) {
+            return;
+        }
+        for (const auto& window : app_->DismissOtherWindows()) {
+            ADD_FAILURE() << "left open at the end of the test: " << window;
+        }
+        if (app_->Proc().Running() && !app_->Close(5000)) {
+            ADD_FAILURE() << "Talvane did not exit within 5 s of WM_CLOSE";
+        }
+    }
+
+    void StartTalvane() {
+        std::string error;
+        app_ = TalvaneApp::Start(&error);
+        ASSERT_TRUE(app_) << error;
+    }
+
+    HWND Control(int id) const {
+        HWND control = app_->Control(id);
+        EXPECT_NE(control, nullptr) << "no control with ID " << id;
+        return control;
+    }
+
+    std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+
+    std::vector<int> VisiblePages() const {
+        std::vector<int> visible;
+        for (int page : kPages) {
+            HWND window = app_->Control(page);
+            if (window != nullptr && IsWindowVisible(window)) {
+                visible.push_back(page);
+            }
+        }
+        return visible;
+    }
+
+    // Waits until the control shows text (or the time is up) and returns what it shows then.
+    std::string TextOnceEqual(int id, const std::string& text, DWORD timeout_ms = kReactMs) const {
+        driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);
+        return Text(id);
+    }
+
+    std::optional<TalvaneApp> app_;
+};
+
+// Fixtures whose tests begin with Talvane already on screen.
+class StartedTest : public TalvaneTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    }
+};
+
+class MainWindowStart : public TalvaneTest {};
+class MainWindowNavigation : public StartedTest {};
+class MainWindowQuickInfo : public StartedTest {};
+class MainWindowHelp : public StartedTest {};
+class MainWindowClose : public StartedTest {};
+class MainWindowScreenshot : public StartedTest {};
+
+TEST_F(MainWindowStart, ShowsOneMainWindowWith630x490Client) {
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    const auto mains = VisibleMainWindows();
+    ASSERT_EQ(mains.size(), 1u);
+    EXPECT_EQ(driver::ProcessIdOf(mains.front()), app_->Proc().Id());
+    const SIZE client = driver::ClientSizeOf(app_->Main());
+    EXPECT_EQ(client.cx, 630);
+    EXPECT_EQ(client.cy, 490);
+}
+
+TEST_F(MainWindowStart, SecondStartExitsAndLeavesOneWindow) {
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    std::string error;
+    auto second = driver::Process::Launch(Config().talvane_exe, {}, {}, &error);
+    ASSERT_TRUE(second) << error;
+    EXPECT_EQ(second->WaitForExit(5000), DWORD{0}) << "the second instance is still running or failed";
+    const auto mains = VisibleMainWindows();
+    ASSERT_EQ(mains.size(), 1u);
+    EXPECT_EQ(mains.front(), app_->Main());
+    EXPECT_TRUE(driver::Responsive(app_->Main()));
+}
+
+TEST_F(MainWindowStart, StartsWhileTheEngineRuns) {
+    const std::string log = driver::TempFilePath("engine_log");
+    std::string error;
+    auto engine = driver::Process::Launch(Config().fake_engine_exe, "\"" + log + "\" 60000", {}, &error);
+    ASSERT_TRUE(engine) << error;
+    HWND engine_window = driver::WaitForTopLevelWindow({engine->Id(), "TForm1", "Talvane", false}, kStartTimeoutMs);
+    ASSERT_NE(engine_window, nullptr) << "the fake engine did not create its window";
+
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    EXPECT_TRUE(app_->Proc().Running());
+    const auto mains = VisibleMainWindows();
+    ASSERT_EQ(mains.size(), 1u);
+    EXPECT_EQ(driver::ProcessIdOf(mains.front()), app_->Proc().Id());
+    EXPECT_TRUE(engine->Running()) << "starting Talvane ended the engine";
+
+    PostMessageA(engine_window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(engine->WaitForExit(5000));
+    DeleteFileA(log.c_str());
+}
+
+TEST_F(MainWindowNavigation, EachEntryShowsItsTitleAndOnlyItsPage) {
+    struct Entry {
+        int button;  // 0: no press, the state after start
+        const char* title;
+        int page;
+    };
+    const Entry entries[] = {
+        {0, "RAM Optimizer", IDC_FORM1_PAGE0},
+        {IDC_FORM1_NAV_SYSINFO, "System Information", IDC_FORM1_PAGE3},
+        {IDC_FORM1_NAV_STARTUP, "Startup Manager", IDC_FORM1_PAGE2},
+        {IDC_FORM1_NAV_SHORTCUT, "Create Shortcut", IDC_FORM1_PAGE1},
+        {IDC_FORM1_NAV_OPTIMIZER, "RAM Optimizer", IDC_FORM1_PAGE0},
+    };
+    for (const Entry& entry : entries) {
+        SCOPED_TRACE(std::string("after pressing for ") + entry.title);
+        if (entry.button != 0) {
+            ASSERT_TRUE(driver::Click(Control(entry.button)));
+        }
+        EXPECT_EQ(TextOnceEqual(IDC_FORM1_TITLE, entry.title), entry.title);
+        EXPECT_EQ(VisiblePages(), std::vector<int>{entry.page});
+    }
+}
+
+TEST_F(MainWindowNavigation, TweakEntryFollowsTheWindowsFamily) {
+    const WindowsFamily family = FamilyOfMode(Config().mode);
+    ASSERT_NE(family, WindowsFamily::kUnknown) << "mode " << Config().mode;
+    struct Expectation {
+        WindowsFamily family;
+        const char* title;
+        int page;
+    };
+    const Expectation expectations[] = {
+        {WindowsFamily::kNt, "Windows Tweak", IDC_FORM1_PAGE4},
+        {WindowsFamily::k9x, "Windows Tweak", IDC_FORM1_PAGE5},
+        {WindowsFamily::kWithoutTweaks, "RAM Optimizer", IDC_FORM1_PAGE0},
+    };
+    const Expectation* expected = nullptr;
+    for (const Expectation& candidate : expectations) {
+        if (candidate.family == family) {
+            expected = &candidate;
+        }
+    }
+    ASSERT_NE(expected, nullptr);
+
+    ASSERT_TRUE(driver::Click(Control(IDC_FORM1_NAV_TWEAK)));
+    if (family == WindowsFamily::kWithoutTweaks) {
+        Sleep(kSettleMs);
+    }
+    EXPECT_EQ(TextOnceEqual(IDC_FORM1_TITLE, expected->title), expected->title) << "mode " << Config().mode;
+    EXPECT_EQ(VisiblePages(), std::vector<int>{expected->page}) << "mode " << Config().mode;
+}
+
+TEST_F(MainWindowNavigation, PressingTheShownEntryKeepsQuickInfo) {
+    ASSERT_TRUE(driver::HoverCenter(Control(IDC_FORM1_LABEL4)));
+    ASSERT_EQ(TextOnceEqual(IDC_FORM1_QUICKINFO_LINE1, kLabel4Line1), kLabel4Line1)
+        << "hovering Label4 must change the quick info first, or this test proves nothing";
+    const std::string line1 = Text(IDC_FORM1_QUICKINFO_LINE1);
+    const std::string line2 = Text(IDC_FORM1_QUICKINFO_LINE2);
+
+    ASSERT_TRUE(driver::Click(Control(IDC_FORM1_NAV_OPTIMIZER)));
+    Sleep(kSettleMs);
+    EXPECT_EQ(Text(IDC_FORM1_QUICKINFO_LINE1), line1);
+    EXPECT_EQ(Text(IDC_FORM1_QUICKINFO_LINE2), line2);
+    EXPECT_EQ(VisiblePages(), std::vector<int>{IDC_FORM1_PAGE0});
+}
+
+TEST_F(MainWindowQuickInfo, HoverShowsItemHelpAndEmptyPageRestoresTheHint) {
+    struct Step {
+        const char* where;
+        int control;  // 0: an empty spot of page 0; -1: no move
+        const char* line1;
+        const char* line2;
+    };
+    const Step steps[] = {
+        {"after start", -1, kQuickInfoDefault, ""},
+        {"over Label4", IDC_FORM1_LABEL4, kLabel4Line1, kLabel4Line2},
+        {"over empty page 0", 0, kQuickInfoDefault, ""},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.where);
+        if (step.control > 0) {
+            ASSERT_TRUE(driver::HoverCenter(Control(step.control)));
+        } else if (step.control == 0) {
+            const auto spot = driver::EmptySpotIn(Control(IDC_FORM1_PAGE0));
+            ASSERT_TRUE(spot) << "page 0 has no empty spot";
+            ASSERT_TRUE(driver::MovePointerTo(*spot));
+        }
+        EXPECT_EQ(TextOnceEqual(IDC_FORM1_QUICKINFO_LINE1, step.line1), step.line1);
+        EXPECT_EQ(TextOnceEqual(IDC_FORM1_QUICKINFO_LINE2, step.line2), step.line2);
+    }
+}
+
+TEST_F(MainWindowHelp, HelpWithoutHelpFileKeepsRunning) {
+    const std::string help_file = driver::JoinPath(driver::DirectoryOf(Config().talvane_exe), "Help.chm");
+    if (GetFileAttributesA(help_file.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        GTEST_SKIP() << help_file << " exists";
+    }
+    // Posted: the handler may show a modal box, which a sent click would wait for.
+    ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_HELP)));
+    Sleep(1000);
+    for (const auto& window : app_->DismissOtherWindows()) {
+        std::printf("Help showed: %s\n", window.c_str());
+    }
+    // A viewer started as its own process (hh.exe) is not among the program's windows.
+    for (HWND viewer : driver::FindTopLevelWindows({0, "HH Parent", nullptr, true})) {
+        std::printf("Help viewer: \"%s\"\n", driver::CaptionOf(viewer).c_str());
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+    }
+    EXPECT_TRUE(app_->Proc().Running()) << "exit code " << app_->Proc().WaitForExit(0).value_or(0);
+    EXPECT_TRUE(driver::Responsive(app_->Main()));
+    EXPECT_TRUE(driver::WaitUntil([&] { return app_->OtherWindows().empty(); }, kReactMs))
+        << "a window opened by Help did not close";
+    EXPECT_EQ(VisibleMainWindows().size(), 1u);
+}
+
+TEST_F(MainWindowClose, WmCloseExitsWithCodeZero) {
+    const auto code = app_->Close(5000);
+    if (!code) {
+        for (const auto& window : app_->DismissOtherWindows()) {
+            ADD_FAILURE() << "still open after WM_CLOSE: " << window;
+        }
+    }
+    EXPECT_EQ(code, DWORD{0});
+    EXPECT_TRUE(VisibleMainWindows().empty());
+}
+
+// Saved as NAME_MODE.bmp; wine-run-test.sh turns it into a .png.
+void SaveScreenshot(const TalvaneApp& app, const std::string& name) {
+    app.Proc().WaitForIdle(kReactMs);
+    // Idle can come before the last WM_PAINT of the child controls.
+    Sleep(300);
+    const std::string path = driver::JoinPath(Config().screenshot_dir, name + "_" + Config().mode + ".bmp");
+    std::string error;
+    ASSERT_TRUE(driver::SaveWindowScreenshot(app.Main(), path, &error)) << error;
+    const auto summary = driver::SummarizeBmp(path);
+    ASSERT_TRUE(summary) << path;
+    EXPECT_GT(summary->width, 630) << "the frame is missing";
+    EXPECT_GT(summary->height, 490) << "the caption is missing";
+    EXPECT_GT(summary->distinct_colours, 8u) << "the capture looks blank";
+}
+
+TEST_F(MainWindowScreenshot, SavesTheFramedMainWindow) {
+    SaveScreenshot(*app_, "main");
+}
+
+TEST_F(MainWindowScreenshot, SavesEveryPage) {
+    struct Page {
+        int button;
+        const char* name;
+    };
+    const Page pages[] = {
+        {IDC_FORM1_NAV_SYSINFO, "page_sysinfo"},
+        {IDC_FORM1_NAV_STARTUP, "page_startup"},
+        {IDC_FORM1_NAV_SHORTCUT, "page_shortcut"},
+        {IDC_FORM1_NAV_TWEAK, "page_tweak"},
+    };
+    for (const Page& page : pages) {
+        if (page.button == IDC_FORM1_NAV_TWEAK && FamilyOfMode(Config().mode) == WindowsFamily::kWithoutTweaks) {
+            continue;
+        }
+        SCOPED_TRACE(page.name);
+        ASSERT_TRUE(driver::Click(Control(page.button)));
+        SaveScreenshot(*app_, page.name);
+    }
+}
+
+}  // namespace
+}  // namespace talvane::gui_test
