@@ -1,5 +1,7 @@
 // Stands in for the engine in GUI tests: a hidden "TForm1" window captioned "Talvane" that logs every message
 // it receives, so a test can prove what the control panel sent and in which order.
+// On each reload it also appends what the settings key holds at that moment to LOG_PATH.settings, one line per
+// reload ("name=value;" for every number), so a test can prove the writes came before the message.
 // Usage: fake_engine.exe LOG_PATH [TIMEOUT_MS]
 #include <windows.h>
 
@@ -33,8 +35,45 @@ void LogMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
 }
 
+void AppendLine(const std::string& path, const std::string& line) {
+    const driver::FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+        DWORD written = 0;
+        WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+}
+
+void SnapshotSettings() {
+    std::string line;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvane", 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        for (DWORD index = 0;; ++index) {
+            char name[256];
+            DWORD nameSize = sizeof(name);
+            DWORD type = 0;
+            DWORD value = 0;
+            DWORD size = sizeof(value);
+            const LONG status =
+                RegEnumValueA(key, index, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+            if (status == ERROR_NO_MORE_ITEMS) {
+                break;
+            }
+            if (status == ERROR_SUCCESS && type == REG_DWORD) {
+                line += std::string(name) + "=" + std::to_string(value) + ";";
+            }
+        }
+        RegCloseKey(key);
+    }
+    AppendLine(g_log_path + ".settings", line + "\n");
+}
+
 LRESULT CALLBACK EngineProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     LogMessage(message, wparam, lparam);
+    if (message == kEngineReload) {
+        SnapshotSettings();
+    }
     switch (message) {
         case kEngineReload: return 0;
         case WM_CLOSE: DestroyWindow(window); return 0;
