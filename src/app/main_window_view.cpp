@@ -174,7 +174,7 @@ void MainWindow::RefreshEngineState() {
 }
 
 void MainWindow::SetCpuUsage(int percent) {
-    static_cast<void>(percent);
+    context_.dialogs->SetCpuUsage(percent);
 }
 
 void MainWindow::Render() {

@@ -1,0 +1,181 @@
+// The status timer seen from outside: the graph scrolls, the free-RAM line and the CPU gauge follow the machine.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "driver/gui_driver.h"
+#include "gui_config.h"
+#include "talvane_app.h"
+
+namespace talvane::gui_test {
+namespace {
+
+namespace driver = wine_driver;
+
+// The graph's pixels as the screen shows them.
+std::vector<COLORREF> GraphPixels(HWND graph) {
+    RECT area;
+    GetClientRect(graph, &area);
+    POINT origin{0, 0};
+    ClientToScreen(graph, &origin);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < area.bottom; ++y) {
+        for (int x = 0; x < area.right; x += 4) {
+            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+int CountColour(const std::vector<COLORREF>& pixels, COLORREF colour) {
+    int count = 0;
+    for (COLORREF pixel : pixels) {
+        count += pixel == colour ? 1 : 0;
+    }
+    return count;
+}
+
+std::uint64_t AvailableMB() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof(status);
+    GlobalMemoryStatusEx(&status);
+    return status.ullAvailPhys >> 20;
+}
+
+// "N %" with N a whole number, or -1.
+int Percent(const std::string& text) {
+    if (text.size() < 3 || text.compare(text.size() - 2, 2, " %") != 0) {
+        return -1;
+    }
+    const std::string number = text.substr(0, text.size() - 2);
+    if (number.find_first_not_of("0123456789") != std::string::npos) {
+        return -1;
+    }
+    return std::atoi(number.c_str());
+}
+
+// Keeps one processor busy until told to stop.
+DWORD WINAPI Burn(void* stop) {
+    volatile unsigned long long n = 0;
+    while (!static_cast<std::atomic<bool>*>(stop)->load()) {
+        n = n + 1;
+    }
+    return 0;
+}
+
+class StatusTimer : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(driver::ParkPointer());
+        std::string error;
+        app_ = TalvaneApp::Start(&error);
+        ASSERT_TRUE(app_) << error;
+    }
+    void TearDown() override {
+        if (app_ && app_->Proc().Running()) {
+            app_->DismissOtherWindows();
+            EXPECT_EQ(app_->Close(5000), DWORD{0});
+        }
+    }
+    std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+
+    std::optional<TalvaneApp> app_;
+};
+
+TEST_F(StatusTimer, GraphScrollsWhenTheMemoryLoadChanges) {
+    HWND graph = app_->Control(IDC_FORM1_GRAPH);
+    ASSERT_NE(graph, nullptr);
+    // The first paint of the freshly shown window may still be on its way.
+    app_->Proc().WaitForIdle(3000);
+    Sleep(500);
+    const auto before = GraphPixels(graph);
+    EXPECT_GT(CountColour(before, RGB(0, 255, 0)), 0) << "no green line";
+    EXPECT_GT(CountColour(before, RGB(255, 255, 255)), 0) << "no white middle line";
+    EXPECT_GT(CountColour(before, RGB(0, 0, 255)), 0) << "no blue grid";
+
+    // Take and touch memory, so the machine's memory load moves; pieces, since a 32-bit address space is tight.
+    constexpr SIZE_T kPiece = SIZE_T{64} << 20;
+    std::vector<void*> pieces;
+    for (int i = 0; i < 16; ++i) {
+        void* piece = VirtualAlloc(nullptr, kPiece, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (piece == nullptr) {
+            break;
+        }
+        for (SIZE_T offset = 0; offset < kPiece; offset += 4096) {
+            static_cast<volatile char*>(piece)[offset] = 1;
+        }
+        pieces.push_back(piece);
+    }
+    ASSERT_GE(pieces.size(), 8u) << "could not take enough memory to move the load";
+    Sleep(3000);
+    const auto after = GraphPixels(graph);
+    for (void* piece : pieces) {
+        VirtualFree(piece, 0, MEM_RELEASE);
+    }
+    EXPECT_NE(before, after) << "the graph did not change in three seconds";
+
+    std::string error;
+    const std::string path = driver::JoinPath(Config().screenshot_dir, "graph_" + Config().mode + ".bmp");
+    EXPECT_TRUE(driver::SaveWindowScreenshot(app_->Main(), path, &error)) << error;
+}
+
+TEST_F(StatusTimer, FreeRamLineFollowsAvailableMemory) {
+    Sleep(1200);  // at least one tick
+    const std::string line = Text(IDC_FORM1_LABEL15);
+    const std::string prefix = "Free RAM: ";
+    ASSERT_EQ(line.rfind(prefix, 0), 0u) << line;
+    ASSERT_GE(line.size(), prefix.size() + 3);
+    ASSERT_EQ(line.substr(line.size() - 3), " MB") << line;
+    const long long shown = std::atoll(line.substr(prefix.size(), line.size() - prefix.size() - 3).c_str());
+    const auto actual = static_cast<long long>(AvailableMB());
+    EXPECT_LE(std::llabs(shown - actual), 64) << "shown " << shown << " MB, available " << actual << " MB";
+}
+
+TEST_F(StatusTimer, CpuGaugeRisesUnderLoad) {
+    HWND dialog = driver::WaitForTopLevelWindow({app_->Proc().Id(), "TForm4", nullptr, false}, 3000);
+    ASSERT_NE(dialog, nullptr) << "the More Options dialog exists from the start, hidden";
+    HWND label = driver::FindControl(dialog, IDC_FORM4_LABEL20);
+    HWND gauge = driver::FindControl(dialog, IDC_FORM4_PROGRESSBAR1);
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(gauge, nullptr);
+
+    Sleep(2500);
+    const int idle = Percent(driver::ReadText(label).value_or(""));
+    ASSERT_GE(idle, 0) << "label reads '" << driver::ReadText(label).value_or("") << "'";
+    if (FamilyOfMode(Config().mode) != WindowsFamily::kNt) {
+        GTEST_SKIP() << "Wine has no dynamic statistics for the 9x reader; it shows " << idle << " %";
+    }
+
+    SYSTEM_INFO system{};
+    GetSystemInfo(&system);
+    std::atomic<bool> stop{false};
+    std::vector<HANDLE> burners;
+    for (DWORD i = 0; i < std::max<DWORD>(2, system.dwNumberOfProcessors); ++i) {
+        burners.push_back(CreateThread(nullptr, 0, &Burn, &stop, 0, nullptr));
+        ASSERT_NE(burners.back(), nullptr);
+    }
+    int busiest = -1;
+    driver::WaitUntil(
+        [&] {
+            busiest = std::max(busiest, Percent(driver::ReadText(label).value_or("")));
+            return busiest >= 50;
+        },
+        6000);
+    stop = true;
+    for (HANDLE burner : burners) {
+        WaitForSingleObject(burner, INFINITE);
+        CloseHandle(burner);
+    }
+    // Other tests may load the machine already, so the reading before is only reported.
+    EXPECT_GE(busiest, 50) << "before the load " << idle << " %";
+    EXPECT_EQ(driver::ReadProgressPos(gauge).value_or(-1) >= 0, true);
+}
+
+}  // namespace
+}  // namespace talvane::gui_test
