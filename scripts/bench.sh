@@ -8,18 +8,17 @@ preset=win32
 runs=${TALVANE_BENCH_RUNS:-9}
 
 scripts/bootstrap.sh
-if [ -d bench/native ] && grep -q add_executable bench/native/CMakeLists.txt; then
-    cmake --preset native >/dev/null && cmake --build build/native --target all >/dev/null
-    for b in build/native/bench/native/*_bench; do
-        [ -x "$b" ] && "$b"
-    done
-fi
+# Native figures from an optimised build without sanitizers.
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench --target tick_bench >/dev/null
+build/bench/bench/native/tick_bench
 
 cmake --preset "$preset" >/dev/null
-cmake --build "build/$preset" --target Talvane floor_window startup_bench >/dev/null
+cmake --build "build/$preset" --target Talvane floor_window startup_bench tick_bench >/dev/null
 scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"
 floor=$(find "build/$preset" -name floor_window.exe | head -n1)
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "$floor" "build/$preset/src/Talvane.exe"
+scripts/with-xvfb.sh wine "build/$preset/bench/wine/tick_bench.exe" 500
 wineserver -k || true

@@ -5,6 +5,7 @@
 #include "app/about_box_view.h"
 #include "app/main_window_view.h"
 #include "app/start_routine.h"
+#include "optimizer/more_options_view.h"
 #include "ui/form_builder.h"
 
 namespace talvane {
@@ -29,10 +30,13 @@ int Application::Run() {
     if (!mainWindow_->Create()) {
         return 1;
     }
-    // The dialogs take their texts from the table the main window holds, so they come after it.
+    // Shown first, so the user sees it while the hidden dialogs are built; they take their texts from the
+    // table the main window holds, so they come after it, and all exist before the first message is handled.
+    mainWindow_->Show();
     aboutBox_ = std::make_unique<AboutBox>(context_);
     aboutBox_->Create("");
-    mainWindow_->Show();
+    moreOptions_ = std::make_unique<MoreOptionsDialog>(context_);
+    moreOptions_->Create("");
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -49,6 +53,18 @@ int Application::Run() {
 void Application::ShowAbout(HWND owner) {
     if (aboutBox_) {
         aboutBox_->ShowModal(owner);
+    }
+}
+
+void Application::ShowMoreOptions(HWND owner) {
+    if (moreOptions_) {
+        moreOptions_->ShowModal(owner);
+    }
+}
+
+void Application::SetCpuUsage(int percent) {
+    if (moreOptions_) {
+        moreOptions_->SetCpuUsage(percent);
     }
 }
 
