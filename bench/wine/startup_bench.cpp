@@ -1,7 +1,7 @@
 // Time from process start to a visible main window, and the working set after start, for each program
 // named on the command line; the first is the floor the others are compared against.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,8 +52,8 @@ bool RunOnce(const std::string& program, Sample& sample) {
         }
     }
     QueryPerformanceCounter(&now);
-    sample.milliseconds = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
-                          static_cast<double>(frequency.QuadPart);
+    sample.milliseconds =
+        1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     // Let the first paint and timers settle before measuring memory.
     Sleep(1500);
     PROCESS_MEMORY_COUNTERS counters{};

@@ -140,8 +140,16 @@ TEST_F(StatusTimer, FreeRamLineFollowsAvailableMemory) {
 TEST_F(StatusTimer, CpuGaugeRisesUnderLoad) {
     HWND dialog = driver::WaitForTopLevelWindow({app_->Proc().Id(), "TForm4", nullptr, false}, 3000);
     ASSERT_NE(dialog, nullptr) << "the More Options dialog exists from the start, hidden";
-    HWND label = driver::FindControl(dialog, IDC_FORM4_LABEL20);
-    HWND gauge = driver::FindControl(dialog, IDC_FORM4_PROGRESSBAR1);
+    // The dialog is built just after the main window shows.
+    HWND label = nullptr;
+    HWND gauge = nullptr;
+    driver::WaitUntil(
+        [&] {
+            label = driver::FindControl(dialog, IDC_FORM4_LABEL20);
+            gauge = driver::FindControl(dialog, IDC_FORM4_PROGRESSBAR1);
+            return label != nullptr && gauge != nullptr;
+        },
+        5000);
     ASSERT_NE(label, nullptr);
     ASSERT_NE(gauge, nullptr);
 
