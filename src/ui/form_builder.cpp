@@ -137,8 +137,27 @@ DWORD StyleFor(const ControlSpec& spec) {
         case ControlKind::Graph: return style;
         case ControlKind::TrackBar: return style | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
         case ControlKind::Toggle: return style | WS_TABSTOP | BS_RADIOBUTTON | BS_PUSHLIKE;
+        case ControlKind::Check: return style | WS_TABSTOP | BS_AUTOCHECKBOX;
+        case ControlKind::Edit:
+        case ControlKind::SpinEdit: return style | WS_TABSTOP | ES_AUTOHSCROLL;
+        case ControlKind::ReadOnlyEdit: return style | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY;
+        case ControlKind::ComboList: return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        case ControlKind::ColourList:
+            return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+        case ControlKind::Progress: return style;
+        case ControlKind::Tabs: return style | WS_TABSTOP | TCS_MULTILINE;
     }
     return style;
+}
+
+DWORD ExStyleFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Panel: return WS_EX_CONTROLPARENT;
+        case ControlKind::Edit:
+        case ControlKind::SpinEdit:
+        case ControlKind::ReadOnlyEdit: return WS_EX_CLIENTEDGE;
+        default: return 0;
+    }
 }
 
 const char* ClassFor(ControlKind kind) {
@@ -148,7 +167,15 @@ const char* ClassFor(ControlKind kind) {
         case ControlKind::NavButton: return "BUTTON";
         case ControlKind::Graph: return kGraphClass;
         case ControlKind::TrackBar: return TRACKBAR_CLASSA;
-        case ControlKind::Toggle: return "BUTTON";
+        case ControlKind::Toggle:
+        case ControlKind::Check: return "BUTTON";
+        case ControlKind::Edit:
+        case ControlKind::SpinEdit:
+        case ControlKind::ReadOnlyEdit: return "EDIT";
+        case ControlKind::ComboList:
+        case ControlKind::ColourList: return "COMBOBOX";
+        case ControlKind::Progress: return PROGRESS_CLASSA;
+        case ControlKind::Tabs: return WC_TABCONTROLA;
         default: return "STATIC";
     }
 }
@@ -176,10 +203,9 @@ void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const 
         const std::string text = spec.text != nullptr ? spec.text : "";
         const void* params[2] = {&spec, &theme};
         const HWND control =
-            CreateWindowExA(spec.kind == ControlKind::Panel ? WS_EX_CONTROLPARENT : 0, ClassFor(spec.kind),
-                            text.c_str(), StyleFor(spec), spec.x, spec.y, spec.width, spec.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance,
-                            spec.kind == ControlKind::Panel ? params : nullptr);
+            CreateWindowExA(ExStyleFor(spec.kind), ClassFor(spec.kind), text.c_str(), StyleFor(spec), spec.x, spec.y,
+                            spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                            instance, spec.kind == ControlKind::Panel ? params : nullptr);
         if (control == nullptr) {
             continue;
         }
