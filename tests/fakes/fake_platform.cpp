@@ -103,6 +103,9 @@ std::intptr_t FakeWindows::SendMessage(platform::WindowId window,
                                        std::uint32_t message,
                                        std::uintptr_t wParam,
                                        std::intptr_t lParam) {
+    if (log != nullptr) {
+        log->Add("SendMessage " + std::to_string(window) + " " + std::to_string(message));
+    }
     messages.push_back({window, message, wParam, lParam, true});
     return 0;
 }

@@ -73,6 +73,9 @@ private:
 
 class FakeWindows : public platform::Windows {
 public:
+    FakeWindows() = default;
+    explicit FakeWindows(CallLog* sentLog) : log(sentLog) {}
+
     struct Window {
         platform::WindowId id;
         std::string className;
@@ -89,6 +92,8 @@ public:
     std::vector<Window> windows;
     std::vector<Message> messages;
     std::map<int, std::uint32_t> sysColors;
+    // When set, sent messages join this log, so their order against other fakes' calls shows.
+    CallLog* log = nullptr;
 
     platform::WindowId FindWindow(const std::string& className, const std::string& caption) override;
     bool IsWindowVisible(platform::WindowId window) override;

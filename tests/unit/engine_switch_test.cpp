@@ -21,22 +21,6 @@ constexpr const char* kKey = "Software\\Talvane";
 const std::string kStateEntry = "Set HKCU\\Software\\Talvane\\Talvane_Stat";
 const std::string kReload = "SendMessage 7 1105";
 
-// Puts sent messages into the shared log, so their order against registry writes shows.
-class LoggingWindows : public fakes::FakeWindows {
-public:
-    explicit LoggingWindows(fakes::CallLog& log) : log_(log) {}
-    std::intptr_t SendMessage(platform::WindowId window,
-                              std::uint32_t message,
-                              std::uintptr_t wParam,
-                              std::intptr_t lParam) override {
-        log_.Add("SendMessage " + std::to_string(window) + " " + std::to_string(message));
-        return FakeWindows::SendMessage(window, message, wParam, lParam);
-    }
-
-private:
-    fakes::CallLog& log_;
-};
-
 const fakes::FakeWindows::Window kEngine{7, "TForm1", "Talvane", false};
 const fakes::FakeWindows::Window kPanel{8, "TForm1", "Talvane Limited Edition", true};
 
@@ -59,7 +43,7 @@ struct Machine {
     fakes::CallLog log;
     fakes::FakeRegistry registry{&log};
     fakes::FakeProcesses processes{&log};
-    LoggingWindows windows{log};
+    fakes::FakeWindows windows{&log};
     EngineSwitch engineSwitch;
     SaveReport report;
 };

@@ -28,22 +28,6 @@ constexpr const char* kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run"
 constexpr std::uint32_t kTotalPhysMB = 512;
 const std::string kReload = "SendMessage 7 1105";
 
-// Sent messages join the registry's log, so their order against the writes shows.
-class LoggingWindows : public fakes::FakeWindows {
-public:
-    explicit LoggingWindows(fakes::CallLog& log) : log_(log) {}
-    std::intptr_t SendMessage(platform::WindowId window,
-                              std::uint32_t message,
-                              std::uintptr_t wParam,
-                              std::intptr_t lParam) override {
-        log_.Add("SendMessage " + std::to_string(window) + " " + std::to_string(message));
-        return FakeWindows::SendMessage(window, message, wParam, lParam);
-    }
-
-private:
-    fakes::CallLog& log_;
-};
-
 // The dialog with the machine behind it: show reads the key, OK saves through the store.
 struct Machine {
     explicit Machine(WindowsFamily family) : dialog(family) {
@@ -74,7 +58,7 @@ struct Machine {
     fakes::CallLog log;
     fakes::FakeRegistry registry{&log};
     fakes::FakeFiles files;
-    LoggingWindows windows{log};
+    fakes::FakeWindows windows{&log};
     fakes::FakePrompts prompts;
     StartupFacts facts;
     MoreOptions dialog;
