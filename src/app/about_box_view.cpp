@@ -27,11 +27,7 @@ AboutBox::AboutBox(AppContext& context)
 
 void AboutBox::OnCreate() {
     SetWindowTextA(Handle(), TextTable::Row(kAboutCaptionRow));
-    for (const ControlSpec& spec : AboutBoxForm().controls) {
-        if (spec.textRow != kNoRow) {
-            Controls().SetText(spec.id, TextTable::Row(spec.textRow));
-        }
-    }
+    Controls().ApplyTextRows(AboutBoxForm());
     DrawBanner();
     Refresh();
     // Runs for the life of the program, so the figures are current whenever the box opens.

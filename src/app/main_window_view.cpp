@@ -144,11 +144,7 @@ void MainWindow::OnSlider(HWND slider) {
 }
 
 void MainWindow::ApplyTexts() {
-    for (const ControlSpec& spec : MainWindowForm().controls) {
-        if (spec.textRow != kNoRow) {
-            form_.SetText(spec.id, TextTable::Row(spec.textRow));
-        }
-    }
+    form_.ApplyTextRows(MainWindowForm());
 }
 
 void MainWindow::ReadInstallDir() {
@@ -282,8 +278,8 @@ void MainWindow::OnPanelMouseMove(HWND panel, LPARAM point) {
 }
 
 bool MainWindow::OnSetCursor(HWND under) {
-    const ControlSpec* spec = form_.Spec(GetDlgCtrlID(under));
-    if (spec == nullptr || (spec->flags & kHandCursor) == 0) {
+    const ControlSpec* entry = form_.Spec(GetDlgCtrlID(under));
+    if (entry == nullptr || (entry->flags & kHandCursor) == 0) {
         return false;
     }
     SetCursor(context_.theme.HandCursor());

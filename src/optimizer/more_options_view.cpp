@@ -101,11 +101,7 @@ MoreOptionsDialog::MoreOptionsDialog(AppContext& context)
 
 void MoreOptionsDialog::OnCreate() {
     SetWindowTextA(Handle(), kCaption);
-    for (const ControlSpec& spec : MoreOptionsForm().controls) {
-        if (spec.textRow != kNoRow) {
-            Controls().SetText(spec.id, TextTable::Row(spec.textRow));
-        }
-    }
+    Controls().ApplyTextRows(MoreOptionsForm());
     if (const ControlSpec* browse = Controls().Spec(IDC_FORM4_SPEEDBUTTON3)) {
         const int growth = model_.BrowseButtonGrowth();
         SetWindowPos(Controls().Control(IDC_FORM4_SPEEDBUTTON3), nullptr, 0, 0, browse->width, browse->height + growth,
@@ -125,9 +121,9 @@ void MoreOptionsDialog::OnCreate() {
     for (const std::string& entry : model_.DisplayEntries()) {
         SendMessageA(display, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     }
-    if (const ControlSpec* spec = Controls().Spec(IDC_FORM4_COMBOBOX1)) {
+    if (const ControlSpec* entry = Controls().Spec(IDC_FORM4_COMBOBOX1)) {
         // A drop-down list's window height is the height of its open list.
-        SetWindowPos(display, nullptr, 0, 0, spec->width, spec->height * (kDisplayListRows + 2),
+        SetWindowPos(display, nullptr, 0, 0, entry->width, entry->height * (kDisplayListRows + 2),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 

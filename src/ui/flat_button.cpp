@@ -3,11 +3,11 @@
 namespace talvane::ui {
 
 bool DrawFlatButton(const Theme& theme, const Form& form, const DRAWITEMSTRUCT& item) {
-    const ControlSpec* spec = form.Spec(static_cast<int>(item.CtlID));
-    if (spec == nullptr || (spec->kind != ControlKind::FlatButton && spec->kind != ControlKind::NavButton)) {
+    const ControlSpec* entry = form.Spec(static_cast<int>(item.CtlID));
+    if (entry == nullptr || (entry->kind != ControlKind::FlatButton && entry->kind != ControlKind::NavButton)) {
         return false;
     }
-    const ControlSpec* parent = form.Spec(spec->parent);
+    const ControlSpec* parent = form.Spec(entry->parent);
     const HDC dc = item.hDC;
     RECT area = item.rcItem;
     FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->surface : Surface::ButtonFace));
@@ -16,16 +16,16 @@ bool DrawFlatButton(const Theme& theme, const Form& form, const DRAWITEMSTRUCT& 
     const int shift = pressed ? 1 : 0;
     char text[128] = {};
     GetWindowTextA(item.hwndItem, text, sizeof(text));
-    if (spec->kind == ControlKind::NavButton) {
+    if (entry->kind == ControlKind::NavButton) {
         RECT image = area;
         OffsetRect(&image, shift, shift);
-        theme.DrawArt(dc, spec->art, image, disabled);
+        theme.DrawArt(dc, entry->art, image, disabled);
     } else {
-        const bool hasArt = spec->art != Art::None;
+        const bool hasArt = entry->art != Art::None;
         RECT caption{area.left + shift, area.top + shift, area.right + shift, area.bottom + shift};
         if (hasArt) {
             RECT image{area.left + shift, area.top + 4 + shift, area.right + shift, area.top + 30 + shift};
-            theme.DrawArt(dc, spec->art, image, disabled);
+            theme.DrawArt(dc, entry->art, image, disabled);
             caption.top = area.top + 31 + shift;
         }
         win32::SelectGuard font(dc, theme.NormalFont());

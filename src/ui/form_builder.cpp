@@ -22,11 +22,11 @@ const Theme* PanelTheme(HWND panel) {
     return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
 }
 
-void PaintPanel(HWND panel, HDC dc, const ControlSpec& spec, const Theme& theme) {
+void PaintPanel(HWND panel, HDC dc, const ControlSpec& entry, const Theme& theme) {
     RECT area;
     GetClientRect(panel, &area);
-    FillRect(dc, &area, theme.Brush(spec.surface));
-    if ((spec.flags & kTitleStrip) != 0) {
+    FillRect(dc, &area, theme.Brush(entry.surface));
+    if ((entry.flags & kTitleStrip) != 0) {
         RECT strip = area;
         strip.bottom = strip.top + kStripHeight;
         FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -39,7 +39,7 @@ void PaintPanel(HWND panel, HDC dc, const ControlSpec& spec, const Theme& theme)
         SetPixel(dc, w - 2, 0, corner);
         SetPixel(dc, w - 1, 1, corner);
     }
-    if ((spec.flags & kRaised) != 0) {
+    if ((entry.flags & kRaised) != 0) {
         DrawEdge(dc, &area, BDR_RAISEDINNER | BDR_SUNKENOUTER, BF_RECT);
     }
 }
@@ -57,22 +57,22 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             win32::PaintDc dc(panel);
-            if (const ControlSpec* spec = PanelSpec(panel); spec != nullptr && PanelTheme(panel) != nullptr) {
-                PaintPanel(panel, dc.Get(), *spec, *PanelTheme(panel));
+            if (const ControlSpec* entry = PanelSpec(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
+                PaintPanel(panel, dc.Get(), *entry, *PanelTheme(panel));
             }
             return 0;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            const ControlSpec* spec = PanelSpec(panel);
+            const ControlSpec* entry = PanelSpec(panel);
             const Theme* theme = PanelTheme(panel);
-            if (spec == nullptr || theme == nullptr) {
+            if (entry == nullptr || theme == nullptr) {
                 break;
             }
             auto dc = reinterpret_cast<HDC>(wParam);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(0, 0, 0));
-            if ((spec->flags & kTitleStrip) != 0) {
+            if ((entry->flags & kTitleStrip) != 0) {
                 RECT child;
                 GetWindowRect(reinterpret_cast<HWND>(lParam), &child);
                 MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&child), 2);
@@ -80,7 +80,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
                     return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
                 }
             }
-            return reinterpret_cast<LRESULT>(theme->Brush(spec->surface));
+            return reinterpret_cast<LRESULT>(theme->Brush(entry->surface));
         }
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -117,19 +117,19 @@ LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(graph, message, wParam, lParam);
 }
 
-DWORD StyleFor(const ControlSpec& spec) {
+DWORD StyleFor(const ControlSpec& entry) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
-    if ((spec.flags & kHidden) == 0) {
+    if ((entry.flags & kHidden) == 0) {
         style |= WS_VISIBLE;
     }
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ControlKind::Panel: return style | WS_CLIPCHILDREN;
         case ControlKind::Label:
         case ControlKind::TitleLabel:
-            if ((spec.flags & kCentered) != 0) {
+            if ((entry.flags & kCentered) != 0) {
                 return style | SS_NOPREFIX | SS_CENTER;
             }
-            return style | SS_NOPREFIX | ((spec.flags & kRightAligned) != 0 ? SS_RIGHT : SS_LEFT);
+            return style | SS_NOPREFIX | ((entry.flags & kRightAligned) != 0 ? SS_RIGHT : SS_LEFT);
         case ControlKind::FlatButton:
         case ControlKind::NavButton: return style | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
         case ControlKind::Image: return style | SS_ICON | SS_REALSIZEIMAGE;
@@ -198,24 +198,24 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 }
 
 void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme) {
-    for (const ControlSpec& spec : table.controls) {
-        const HWND parent = spec.parent == 0 ? client : Control(spec.parent);
-        const std::string text = spec.text != nullptr ? spec.text : "";
-        const void* params[2] = {&spec, &theme};
-        const HWND control =
-            CreateWindowExA(ExStyleFor(spec.kind), ClassFor(spec.kind), text.c_str(), StyleFor(spec), spec.x, spec.y,
-                            spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                            instance, spec.kind == ControlKind::Panel ? params : nullptr);
+    for (const ControlSpec& entry : table.controls) {
+        const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
+        const std::string text = entry.text != nullptr ? entry.text : "";
+        const void* params[2] = {&entry, &theme};
+        const HWND control = CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text.c_str(),
+                                             StyleFor(entry), entry.x, entry.y, entry.width, entry.height, parent,
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance,
+                                             entry.kind == ControlKind::Panel ? params : nullptr);
         if (control == nullptr) {
             continue;
         }
-        const HFONT font = spec.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
+        const HFONT font = entry.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (spec.kind == ControlKind::Image) {
-            SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(theme.Icon(spec.art)), 0);
+        if (entry.kind == ControlKind::Image) {
+            SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(theme.Icon(entry.art)), 0);
         }
-        controls_[spec.id] = control;
-        specs_[spec.id] = &spec;
+        controls_[entry.id] = control;
+        specs_[entry.id] = &entry;
     }
 }
 
@@ -242,6 +242,14 @@ void Form::SetText(int id, const std::string& text) const {
     }
 }
 
+void Form::ApplyTextRows(const FormTable& table) const {
+    for (const ControlSpec& entry : table.controls) {
+        if (entry.textRow != kNoRow) {
+            SetText(entry.id, TextTable::Row(entry.textRow));
+        }
+    }
+}
+
 void Form::Show(int id, bool visible) const {
     if (const HWND control = Control(id)) {
         ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
@@ -249,8 +257,8 @@ void Form::Show(int id, bool visible) const {
 }
 
 void Form::RepaintPanels() const {
-    for (const auto& [id, spec] : specs_) {
-        if (spec->kind == ControlKind::Panel && spec->parent == 0) {
+    for (const auto& [id, entry] : specs_) {
+        if (entry->kind == ControlKind::Panel && entry->parent == 0) {
             RedrawWindow(Control(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
         }
     }

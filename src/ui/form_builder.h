@@ -24,6 +24,8 @@ public:
     [[nodiscard]] HWND Control(int id) const;
     [[nodiscard]] const ControlSpec* Spec(int id) const;
     void SetText(int id, const std::string& text) const;
+    // Every control with a text-table row takes its text from the table.
+    void ApplyTextRows(const FormTable& table) const;
     void Show(int id, bool visible) const;
     // Repaints every panel with the theme's current colours.
     void RepaintPanels() const;

@@ -20,21 +20,21 @@ using fakes::TimeAt;
 
 // Other objects around the Processor, as a query of "238" can return them.
 PerfObjectSpec MemoryObject() {
-    PerfObjectSpec spec;
-    spec.title = 4;
-    spec.counters = {24, 26, 6};  // a counter 6 outside the Processor object must not be taken
-    spec.numInstances = kNoInstances;
-    spec.values = {{1, 2, 999}};
-    return spec;
+    PerfObjectSpec objectSpec;
+    objectSpec.title = 4;
+    objectSpec.counters = {24, 26, 6};  // a counter 6 outside the Processor object must not be taken
+    objectSpec.numInstances = kNoInstances;
+    objectSpec.values = {{1, 2, 999}};
+    return objectSpec;
 }
 
 PerfObjectSpec ThreadObject() {
-    PerfObjectSpec spec;
-    spec.title = 232;
-    spec.counters = {6, 142};
-    spec.numInstances = 3;
-    spec.values = {{7, 8}, {9, 10}, {11, 12}};
-    return spec;
+    PerfObjectSpec objectSpec;
+    objectSpec.title = 232;
+    objectSpec.counters = {6, 142};
+    objectSpec.numInstances = 3;
+    objectSpec.values = {{7, 8}, {9, 10}, {11, 12}};
+    return objectSpec;
 }
 
 PerfBlock TypicalBlock() {
