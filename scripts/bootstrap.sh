@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build make g++ clang
+    cmake ninja-build make g++ clang libclang-rt-14-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine wine32:i386 wine64
     xvfb x11-utils fonts-wine imagemagick librsvg2-bin

@@ -68,7 +68,14 @@ void DialogWindow::ShowModal(HWND owner) {
 LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE: EndModal(); return 0;
-        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_COMMAND:
+            // Escape comes as IDCANCEL from the dialog keyboard handling: it closes like the close box.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+                EndModal();
+                return 0;
+            }
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
         case WM_DRAWITEM:
             if (DrawFlatButton(theme_, form_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
                 return TRUE;
