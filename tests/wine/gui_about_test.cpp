@@ -6,6 +6,7 @@
 #include "control_ids.h"
 #include "driver/gui_driver.h"
 #include "gui_config.h"
+#include "gui_fixture.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
@@ -18,19 +19,11 @@ bool EndsWith(const std::string& text, const std::string& tail) {
            text.find_first_not_of("0123456789") == text.size() - tail.size();
 }
 
-class AboutBox : public testing::Test {
+class AboutBox : public TalvaneTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(driver::ParkPointer());
-        std::string error;
-        app_ = TalvaneApp::Start(&error);
-        ASSERT_TRUE(app_) << error;
-    }
-    void TearDown() override {
-        if (app_ && app_->Proc().Running()) {
-            app_->DismissOtherWindows();
-            EXPECT_EQ(app_->Close(5000), DWORD{0});
-        }
+        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartTalvane());
     }
     // Opens the box from the toolbar and returns it once shown.
     HWND Open() {
@@ -40,8 +33,6 @@ protected:
     bool Hidden(HWND box) const {
         return driver::WaitUntil([&] { return IsWindowVisible(box) == FALSE; }, 3000);
     }
-
-    std::optional<TalvaneApp> app_;
 };
 
 TEST_F(AboutBox, ShowsLiveFiguresAndClosesByButtonAndEscape) {

@@ -8,6 +8,7 @@
 #include "control_ids.h"
 #include "driver/gui_driver.h"
 #include "gui_config.h"
+#include "gui_fixture.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
@@ -26,32 +27,9 @@ constexpr char kLabel4Line2[] = "reached. Usually, it is about 1/4 of your RAM."
 constexpr int kPages[] = {IDC_FORM1_PAGE0, IDC_FORM1_PAGE1, IDC_FORM1_PAGE2,
                           IDC_FORM1_PAGE3, IDC_FORM1_PAGE4, IDC_FORM1_PAGE5};
 
-// Base fixture: the pointer starts away from the windows, and whatever a test started is closed afterwards.
-class TalvaneTest : public testing::Test {
+// Base fixture of this file: finding controls and reading them on the main window.
+class MainWindowTest : public TalvaneTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(driver::ParkPointer()) << "the pointer would not stay in the corner";
-        ASSERT_FALSE(Config().mode.empty()) << "TALVANE_MODE is not set";
-    }
-
-    void TearDown() override {
-        if (!app_) {
-            return;
-        }
-        for (const auto& window : app_->DismissOtherWindows()) {
-            ADD_FAILURE() << "left open at the end of the test: " << window;
-        }
-        if (app_->Proc().Running() && !app_->Close(5000)) {
-            ADD_FAILURE() << "Talvane did not exit within 5 s of WM_CLOSE";
-        }
-    }
-
-    void StartTalvane() {
-        std::string error;
-        app_ = TalvaneApp::Start(&error);
-        ASSERT_TRUE(app_) << error;
-    }
-
     HWND Control(int id) const {
         HWND control = app_->Control(id);
         EXPECT_NE(control, nullptr) << "no control with ID " << id;
@@ -76,20 +54,18 @@ protected:
         driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);
         return Text(id);
     }
-
-    std::optional<TalvaneApp> app_;
 };
 
 // Fixtures whose tests begin with Talvane already on screen.
-class StartedTest : public TalvaneTest {
+class StartedTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(MainWindowTest::SetUp());
         ASSERT_NO_FATAL_FAILURE(StartTalvane());
     }
 };
 
-class MainWindowStart : public TalvaneTest {};
+class MainWindowStart : public MainWindowTest {};
 class MainWindowNavigation : public StartedTest {};
 class MainWindowQuickInfo : public StartedTest {};
 class MainWindowHelp : public StartedTest {};

@@ -15,6 +15,7 @@
 #include "driver/gui_driver.h"
 #include "driver/win_owners.h"
 #include "gui_config.h"
+#include "gui_fixture.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
@@ -89,31 +90,8 @@ bool HasStyle(HWND window, DWORD style) {
     return (static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & style) == style;
 }
 
-class MoreOptionsTest : public testing::Test {
+class MoreOptionsTest : public TalvaneTest {
 protected:
-    void SetUp() override {
-        driver::ParkPointer();
-        ASSERT_FALSE(Config().mode.empty()) << "TALVANE_MODE is not set";
-    }
-
-    void TearDown() override {
-        if (!app_) {
-            return;
-        }
-        for (const auto& window : app_->DismissOtherWindows()) {
-            ADD_FAILURE() << "left open at the end of the test: " << window;
-        }
-        if (app_->Proc().Running() && !app_->Close(5000)) {
-            ADD_FAILURE() << "Talvane did not exit within 5 s of WM_CLOSE";
-        }
-    }
-
-    void StartTalvane() {
-        std::string error;
-        app_ = TalvaneApp::Start(&error);
-        ASSERT_TRUE(app_) << error;
-    }
-
     // The button's handler runs the dialog's modal loop, so the click is posted.
     void OpenDialog() {
         HWND button = app_->Control(IDC_FORM1_SPEEDBUTTON3);
@@ -167,7 +145,6 @@ protected:
         EXPECT_EQ(SelectedTab(), tab);
     }
 
-    std::optional<TalvaneApp> app_;
     HWND dialog_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "control_ids.h"
 #include "driver/gui_driver.h"
 #include "gui_config.h"
+#include "gui_fixture.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
@@ -69,10 +70,10 @@ std::string DirectoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-class OptimizerPage : public testing::Test {
+class OptimizerPage : public TalvaneTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(driver::ParkPointer());
+        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
         EndEngines();
         ASSERT_TRUE(driver::DeleteRegistryTree(HKEY_CURRENT_USER, kSettingsKey));
         HKEY run = nullptr;
@@ -92,17 +93,12 @@ protected:
             }
             EXPECT_TRUE(app_->Proc().WaitForExit(5000).has_value()) << "Talvane did not close";
         }
+        TalvaneTest::TearDown();
         EndEngines();
         if (!engineLog_.empty()) {
             DeleteFileA(engineLog_.c_str());
             DeleteFileA((engineLog_ + ".settings").c_str());
         }
-    }
-
-    void Start() {
-        std::string error;
-        app_ = TalvaneApp::Start(&error);
-        ASSERT_TRUE(app_) << error;
     }
 
     void StartFakeEngine() {
@@ -127,7 +123,6 @@ protected:
     bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
     std::optional<int> Check(int id) const { return driver::ReadCheck(Control(id)); }
 
-    std::optional<TalvaneApp> app_;
     std::optional<driver::Process> engine_;
     std::string engineLog_;
 };
@@ -143,7 +138,7 @@ std::uint32_t TotalPhysMB() {
 TEST_F(OptimizerPage, StoredValuesShowOnTheSlidersAndApplyStartsDisabled) {
     SetDword("Target Fre RAM", 100);
     SetDword("Minimum Free RAM", 20);
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
 
     const auto target = driver::ReadTrackbar(Control(IDC_FORM1_TRACKBAR1));
     const auto minimum = driver::ReadTrackbar(Control(IDC_FORM1_TRACKBAR2));
@@ -163,7 +158,7 @@ TEST_F(OptimizerPage, KeyboardMoveEnablesApplyAndApplyWritesBeforeTheEngineReloa
     SetDword("Target Fre RAM", 100);
     SetDword("Minimum Free RAM", 20);
     ASSERT_NO_FATAL_FAILURE(StartFakeEngine());
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
 
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR1), 3), 103);
     EXPECT_TRUE(driver::WaitUntil([&] { return Text(IDC_FORM1_LABEL5) == "103 MB"; }, kReactMs));
@@ -188,7 +183,7 @@ TEST_F(OptimizerPage, KeyboardMoveEnablesApplyAndApplyWritesBeforeTheEngineReloa
 
 TEST_F(OptimizerPage, EnableStartsTheEngineAndDisableLeavesItRunning) {
     SetDword("Talvane_Stat", 0);
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     EXPECT_EQ(Check(IDC_FORM1_SPEEDBUTTON4), BST_CHECKED) << "no engine runs";
 
     ASSERT_TRUE(driver::Click(Control(IDC_FORM1_SPEEDBUTTON5)));
@@ -209,14 +204,14 @@ TEST_F(OptimizerPage, EnableStartsTheEngineAndDisableLeavesItRunning) {
 
 TEST_F(OptimizerPage, WithoutARunningEngineTheSwitchShowsDisable) {
     SetDword("Talvane_Stat", 1);
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     EXPECT_EQ(Check(IDC_FORM1_SPEEDBUTTON4), BST_CHECKED);
     EXPECT_EQ(Check(IDC_FORM1_SPEEDBUTTON5), BST_UNCHECKED);
 }
 
 TEST_F(OptimizerPage, ClosingWithUnsavedChangesAsksAndYesSaves) {
     SetDword("Target Fre RAM", 64);
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR1), 1), 65);
     PostMessageA(app_->Main(), WM_CLOSE, 0, 0);
     HWND box = driver::WaitForMessageBox(app_->Proc().Id(), 5000);
@@ -229,7 +224,7 @@ TEST_F(OptimizerPage, ClosingWithUnsavedChangesAsksAndYesSaves) {
 
 TEST_F(OptimizerPage, CancelEndsWithoutAskingOrWriting) {
     SetDword("Target Fre RAM", 64);
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR1), 5), 69);
     ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_CANCEL)));
     EXPECT_EQ(app_->Proc().WaitForExit(5000), DWORD{0}) << "Cancel must close without a question";
@@ -240,7 +235,7 @@ TEST_F(OptimizerPage, FirstRunStartsTheEngineOnceAndWritesTheRunEntry) {
     const std::string installDir = DirectoryOf(Config().talvane_exe);
     SetText("CurrentDir2", installDir);
     SetText("FirstTime", "1");
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
 
     EXPECT_TRUE(driver::WaitUntil([] { return !EngineWindows().empty(); }, 10000)) << "the engine did not start";
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");
@@ -252,7 +247,7 @@ TEST_F(OptimizerPage, FirstRunStartsTheEngineOnceAndWritesTheRunEntry) {
 
     ASSERT_EQ(app_->Close(5000), DWORD{0});
     EndEngines();
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     Sleep(2000);
     EXPECT_TRUE(EngineWindows().empty()) << "the next start must not start the engine";
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");

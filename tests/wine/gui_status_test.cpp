@@ -9,6 +9,7 @@
 #include "control_ids.h"
 #include "driver/gui_driver.h"
 #include "gui_config.h"
+#include "gui_fixture.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
@@ -69,23 +70,13 @@ DWORD WINAPI Burn(void* stop) {
     return 0;
 }
 
-class StatusTimer : public testing::Test {
+class StatusTimer : public TalvaneTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(driver::ParkPointer());
-        std::string error;
-        app_ = TalvaneApp::Start(&error);
-        ASSERT_TRUE(app_) << error;
-    }
-    void TearDown() override {
-        if (app_ && app_->Proc().Running()) {
-            app_->DismissOtherWindows();
-            EXPECT_EQ(app_->Close(5000), DWORD{0});
-        }
+        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartTalvane());
     }
     std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
-
-    std::optional<TalvaneApp> app_;
 };
 
 TEST_F(StatusTimer, GraphScrollsWhenTheMemoryLoadChanges) {
