@@ -1,7 +1,7 @@
 // RAII owners for the Win32 resources the driver holds.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/handles.h"
 
 #include <utility>
 
@@ -9,26 +9,10 @@
 
 namespace talvane::wine_driver {
 
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle handle) { CloseHandle(handle); }
-};
-using KernelHandle = platform::UniqueHandle<KernelHandleTraits>;
-
-struct FileHandleTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) { CloseHandle(handle); }
-};
-using FileHandle = platform::UniqueHandle<FileHandleTraits>;
-
-struct RegKeyTraits {
-    using Handle = HKEY;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle handle) { RegCloseKey(handle); }
-};
-using RegKey = platform::UniqueHandle<RegKeyTraits>;
+// The product's own owners; the driver adds only what a test process needs beyond them.
+using KernelHandle = win32::UniqueHandle;
+using FileHandle = win32::UniqueFileHandle;
+using RegKey = win32::UniqueKey;
 
 // The DC of the whole screen, from GetDC(nullptr).
 struct ScreenDcTraits {
@@ -38,19 +22,8 @@ struct ScreenDcTraits {
 };
 using ScreenDc = platform::UniqueHandle<ScreenDcTraits>;
 
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle handle) { DeleteDC(handle); }
-};
-using MemoryDc = platform::UniqueHandle<MemoryDcTraits>;
-
-struct BitmapTraits {
-    using Handle = HBITMAP;
-    static Handle Invalid() { return nullptr; }
-    static void Close(Handle handle) { DeleteObject(handle); }
-};
-using Bitmap = platform::UniqueHandle<BitmapTraits>;
+using MemoryDc = win32::UniqueMemDc;
+using Bitmap = win32::UniqueBitmap;
 
 // Selects an object into a DC for one scope and puts the previous one back.
 class SelectGuard {
