@@ -55,16 +55,9 @@ bool MainWindow::Create() {
                   reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
         return false;
     }
-    RECT frame{0, 0, MainWindowForm().clientWidth, MainWindowForm().clientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT desktop;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
-    const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
-    const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
-    return ui::Window::Create(context_.instance, kMainWindowClass, kMainWindowCaption, kStyle, WS_EX_CONTROLPARENT, x,
-                              y, width, height, nullptr);
+    const RECT frame = ui::CentredFrame(MainWindowForm().clientWidth, MainWindowForm().clientHeight, kStyle, 0);
+    return ui::Window::Create(context_.instance, kMainWindowClass, kMainWindowCaption, kStyle, WS_EX_CONTROLPARENT,
+                              frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr);
 }
 
 void MainWindow::Show() {
@@ -72,33 +65,44 @@ void MainWindow::Show() {
     UpdateWindow(Handle());
 }
 
-// The order is the product's: later steps rely on what the earlier ones gathered.
 void MainWindow::FormCreate() {
     form_.Build(context_.instance, Handle(), MainWindowForm(), context_.theme);
     graph_.Attach(form_.Control(IDC_FORM1_GRAPH));
-
-    context_.facts.family = DetermineFamily(context_.system);
-    engineSwitch_.emplace(context_.registry, context_.processes, context_.windows, context_.facts.family);
-    context_.sample = TakeMemorySample(context_.system);
-    context_.loadHistory.Fill(context_.sample.memoryLoad);
-    DrawGraph();
-    ReadWindowsDirectories(context_.system, context_.facts);
-    ReadShellFolders(context_.shell, win32::FromHwnd(Handle()), context_.facts);
-    ApplyTexts();
-    SetSliderRanges();
-    ReadInstallDir();
-    ReadTweakPage();
-    ReadOptimizerSettings();
-    FirstRunCheck();
-    if (context_.facts.family == WindowsFamily::WinXP) {
-        AdjustBrowseButton();
-    }
-    model_.SelectPage(PageIndex::Optimizer);
-    model_.ClearChanges();
+    RunCreationSequence(*this, context_.facts);
     Render();
     if (!applyClose_.Report().Empty()) {
         PostMessageA(Handle(), kReportFailedSaves, 0, 0);
     }
+}
+
+void MainWindow::DetermineFamily() {
+    context_.facts.family = talvane::DetermineFamily(context_.system);
+    engineSwitch_.emplace(context_.registry, context_.processes, context_.windows, context_.facts.family);
+}
+
+void MainWindow::TakeFirstSample() {
+    context_.sample = TakeMemorySample(context_.system);
+}
+
+void MainWindow::DrawFirstGraph() {
+    context_.loadHistory.Fill(context_.sample.memoryLoad);
+    DrawGraph();
+}
+
+void MainWindow::ReadDirectories() {
+    ReadWindowsDirectories(context_.system, context_.facts);
+}
+
+void MainWindow::ReadShellFolders() {
+    talvane::ReadShellFolders(context_.shell, win32::FromHwnd(Handle()), context_.facts);
+}
+
+void MainWindow::ShowOptimizerPage() {
+    model_.SelectPage(PageIndex::Optimizer);
+}
+
+void MainWindow::DisableApply() {
+    model_.ClearChanges();
 }
 
 void MainWindow::SetSliderRanges() {

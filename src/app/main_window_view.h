@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "app/apply_close.h"
+#include "app/creation_sequence.h"
 #include "app/main_window_model.h"
 #include "optimizer/engine_switch.h"
 #include "optimizer/memory_graph_view.h"
@@ -15,7 +16,11 @@
 
 namespace talvane {
 
-class MainWindow final : public ui::Window, private PageActions, private ApplySteps, private StatusView {
+class MainWindow final : public ui::Window,
+                         private PageActions,
+                         private ApplySteps,
+                         private StatusView,
+                         private CreationSteps {
 public:
     explicit MainWindow(AppContext& context);
 
@@ -26,11 +31,19 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void FormCreate();
-    void ApplyTexts();
-    void ReadInstallDir();
-    void SetSliderRanges();
-    void FirstRunCheck();
-    void AdjustBrowseButton() {}
+    // CreationSteps: what the creation sequence does in this window.
+    void DetermineFamily() override;
+    void TakeFirstSample() override;
+    void DrawFirstGraph() override;
+    void ReadDirectories() override;
+    void ReadShellFolders() override;
+    void ApplyTexts() override;
+    void SetSliderRanges() override;
+    void ReadInstallDir() override;
+    void FirstRunCheck() override;
+    void AdjustBrowseButton() override {}  // the Create Shortcut page adds its browse button here
+    void ShowOptimizerPage() override;
+    void DisableApply() override;
 
     // ApplySteps: the tweak pages and the startup list add their parts here.
     void WriteTweakPage(SaveReport& /*report*/) override {}

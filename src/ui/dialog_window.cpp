@@ -14,16 +14,9 @@ bool DialogWindow::Create(const char* caption) {
     if (!Register(instance_, className_, theme_.AppIcon(), nullptr)) {
         return false;
     }
-    RECT frame{0, 0, table_.clientWidth, table_.clientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_DLGMODALFRAME);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT desktop;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
-    const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
-    const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
-    if (!Window::Create(instance_, className_, caption, kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, x, y, width,
-                        height, nullptr)) {
+    const RECT frame = CentredFrame(table_.clientWidth, table_.clientHeight, kStyle, WS_EX_DLGMODALFRAME);
+    if (!Window::Create(instance_, className_, caption, kStyle, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, frame.left,
+                        frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr)) {
         return false;
     }
     form_.Build(instance_, Handle(), table_, theme_);

@@ -6,7 +6,9 @@ namespace talvane::ui {
 
 namespace {
 
+// The greyed Apply sits after every Art value.
 constexpr int kApplyDisabledSlot = 13;
+static_assert(static_cast<int>(Art::StripQuickInfo) < kApplyDisabledSlot);
 constexpr COLORREF kMaskColor = RGB(255, 0, 255);
 
 struct ArtResource {

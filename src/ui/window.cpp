@@ -2,6 +2,18 @@
 
 namespace talvane::ui {
 
+RECT CentredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT desktop;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &desktop, 0);
+    const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
+    const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
+    return RECT{x, y, x + width, y + height};
+}
+
 Window::~Window() {
     if (hwnd_ != nullptr) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);

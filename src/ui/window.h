@@ -5,6 +5,9 @@
 
 namespace talvane::ui {
 
+// A window's outer rectangle for this client size and frame, centred on the desktop's work area.
+RECT CentredFrame(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+
 class Window {
 public:
     Window() = default;

@@ -206,11 +206,8 @@ long FakeRegistry::QueryValue(platform::KeyId key,
     return platform::kErrorSuccess;
 }
 
-long FakeRegistry::SetValue(platform::KeyId key,
-                            const std::string& name,
-                            std::uint32_t type,
-                            const std::uint8_t* data,
-                            std::uint32_t size) {
+// What Windows checks before any change to a value: the handle, its access, and a failure the test asked for.
+long FakeRegistry::CheckWrite(platform::KeyId key, const std::string& name, const KeyPath** path) const {
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {
         return platform::kErrorInvalidHandle;
@@ -218,11 +215,24 @@ long FakeRegistry::SetValue(platform::KeyId key,
     if ((handle->second.access & platform::kKeySetValue) == 0) {
         return platform::kErrorAccessDenied;
     }
-    const KeyPath& path = handle->second.path;
-    const auto failing = failingWrites_.find({path, Folded(name)});
+    const auto failing = failingWrites_.find({handle->second.path, Folded(name)});
     if (failing != failingWrites_.end()) {
         return failing->second;
     }
+    *path = &handle->second.path;
+    return platform::kErrorSuccess;
+}
+
+long FakeRegistry::SetValue(platform::KeyId key,
+                            const std::string& name,
+                            std::uint32_t type,
+                            const std::uint8_t* data,
+                            std::uint32_t size) {
+    const KeyPath* found = nullptr;
+    if (const long status = CheckWrite(key, name, &found); status != platform::kErrorSuccess) {
+        return status;
+    }
+    const KeyPath& path = *found;
     std::vector<std::uint8_t> bytes;
     if (size != 0) {
         bytes.assign(data, data + size);
@@ -233,18 +243,11 @@ long FakeRegistry::SetValue(platform::KeyId key,
 }
 
 long FakeRegistry::DeleteValue(platform::KeyId key, const std::string& name) {
-    const auto handle = handles_.find(key);
-    if (handle == handles_.end()) {
-        return platform::kErrorInvalidHandle;
+    const KeyPath* found = nullptr;
+    if (const long status = CheckWrite(key, name, &found); status != platform::kErrorSuccess) {
+        return status;
     }
-    if ((handle->second.access & platform::kKeySetValue) == 0) {
-        return platform::kErrorAccessDenied;
-    }
-    const KeyPath& path = handle->second.path;
-    const auto failing = failingWrites_.find({path, Folded(name)});
-    if (failing != failingWrites_.end()) {
-        return failing->second;
-    }
+    const KeyPath& path = *found;
     auto& values = keys_[path].values;
     if (values.erase(Folded(name)) == 0) {
         return platform::kErrorFileNotFound;

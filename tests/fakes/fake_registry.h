@@ -95,6 +95,7 @@ private:
     long Admit(platform::RootKey root, const std::string& path, std::uint32_t access) const;
     platform::KeyId NewHandle(const KeyPath& path, std::uint32_t access);
     void Log(const std::string& verb, const KeyPath& path, const std::string& name) const;
+    long CheckWrite(platform::KeyId key, const std::string& name, const KeyPath** path) const;
 
     CallLog* log_;
     std::map<KeyPath, Key> keys_;
