@@ -3,10 +3,10 @@
 #include "platform/win32/win.h"
 
 #include "engine/engine_state.h"
-#include "optimizer/engine_contract.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
+#include "settings/engine_contract.h"
 #include "ui/window.h"
 
 namespace talvane::engine {

@@ -1,6 +1,6 @@
 #include "engine/engine_state.h"
 
-#include "app/memory_sample.h"
+#include "base/memory_sample.h"
 
 namespace talvane::engine {
 

@@ -1,10 +1,10 @@
 // What the engine works by, kept in step with the settings key. Portable: the freeing itself will grow here.
 #pragma once
 
-#include "optimizer/settings_store.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "settings/settings_store.h"
 
 namespace talvane::engine {
 

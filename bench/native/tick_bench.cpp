@@ -43,9 +43,9 @@ constexpr std::uint64_t kSecond = 10000000;
 
 // 30 objects as a global query returns them on an 8-processor machine, the Processor object last.
 std::vector<std::uint8_t> RealisticBlock(std::uint32_t seconds, std::uint64_t idle) {
-    std::vector<fakes::PerfObjectSpec> objects;
+    std::vector<fakes::SyntheticPerfObject> objects;
     for (std::uint32_t i = 0; i < 29; ++i) {
-        fakes::PerfObjectSpec other;
+        fakes::SyntheticPerfObject other;
         other.title = 2 + 2 * i;
         for (std::uint32_t c = 0; c < 10; ++c) {
             other.counters.push_back(1000 + c);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/startup_facts.h"
+#include "base/startup_facts.h"
 #include "optimizer/memory_graph_view.h"
 #include "optimizer/status_tick.h"
 #include "platform/win32/win32_clock.h"

@@ -1,7 +1,7 @@
 #include "optimizer/engine_switch.h"
 
-#include "optimizer/engine_contract.h"
-#include "optimizer/settings_store.h"
+#include "settings/engine_contract.h"
+#include "settings/settings_store.h"
 
 namespace talvane {
 
@@ -33,6 +33,21 @@ void EngineSwitch::RefreshEngineState() {
         return;
     }
     pressed_ = ReadEngineState(registry_) ? EngineButton::Enable : EngineButton::Disable;
+}
+
+void FirstRunCheck(platform::Registry& registry,
+                   platform::Processes& processes,
+                   const StartupFacts& facts,
+                   EngineSwitch& engineSwitch,
+                   SaveReport& report) {
+    if (!TakeFirstRunMarker(registry, report)) {
+        engineSwitch.RefreshEngineState();
+        return;
+    }
+    StartEngine(processes, facts.family);
+    UpdateRunEntry(registry, true, facts, report);
+    // The engine was just started; its state value is left as it is.
+    engineSwitch.Show(EngineButton::Enable);
 }
 
 }  // namespace talvane

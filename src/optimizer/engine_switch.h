@@ -1,11 +1,12 @@
 // The Enable/Disable pair of the optimizer page: exactly one is pressed, and it shows the engine's state.
 #pragma once
 
-#include "app/windows_family.h"
-#include "optimizer/save_report.h"
+#include "base/startup_facts.h"
+#include "base/windows_family.h"
 #include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/window_services.h"
+#include "settings/save_report.h"
 
 namespace talvane {
 
@@ -41,5 +42,13 @@ private:
     WindowsFamily family_;
     EngineButton pressed_ = EngineButton::Disable;
 };
+
+// The installer's first-run marker: on the first start turns start-with-Windows on, starts the engine and shows
+// it switched on; on every other start shows the engine's state as RefreshEngineState does.
+void FirstRunCheck(platform::Registry& registry,
+                   platform::Processes& processes,
+                   const StartupFacts& facts,
+                   EngineSwitch& engineSwitch,
+                   SaveReport& report);
 
 }  // namespace talvane

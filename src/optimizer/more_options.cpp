@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/text_table.h"
-#include "optimizer/engine_contract.h"
-#include "optimizer/save_report.h"
+#include "base/text_table.h"
+#include "settings/engine_contract.h"
+#include "settings/save_report.h"
 
 namespace talvane {
 

@@ -1,6 +1,8 @@
 // The More Options dialog as the user sees it: what each control holds, and the engine options it saves.
 #pragma once
 
+#include "ui/form_table.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -8,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "app/startup_facts.h"
-#include "app/windows_family.h"
-#include "optimizer/settings_schema.h"
-#include "optimizer/settings_store.h"
+#include "base/startup_facts.h"
+#include "base/windows_family.h"
 #include "platform/prompts.h"
 #include "platform/registry.h"
 #include "platform/window_services.h"
+#include "settings/settings_schema.h"
+#include "settings/settings_store.h"
 
 namespace talvane {
 
@@ -175,5 +177,7 @@ bool SaveMoreOptions(const EngineOptions& options,
                      platform::Prompts& prompts,
                      const StartupFacts& facts,
                      platform::WindowId owner);
+
+const FormTable& MoreOptionsForm();
 
 }  // namespace talvane

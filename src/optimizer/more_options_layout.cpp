@@ -1,5 +1,5 @@
-#include "app/form_table.h"
 #include "control_ids.h"
+#include "optimizer/more_options.h"
 
 namespace talvane {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 #include "control_ids.h"
-#include "optimizer/settings_store.h"
+#include "settings/settings_store.h"
 #include "ui/colour_list.h"
 #include "ui/spin_field.h"
 #include "ui/tray_icon_preview.h"
@@ -102,7 +102,7 @@ MoreOptionsDialog::MoreOptionsDialog(AppContext& context)
 void MoreOptionsDialog::OnCreate() {
     SetWindowTextA(Handle(), kCaption);
     Controls().ApplyTextRows(MoreOptionsForm());
-    if (const ControlSpec* browse = Controls().Spec(IDC_FORM4_SPEEDBUTTON3)) {
+    if (const ControlRow* browse = Controls().Row(IDC_FORM4_SPEEDBUTTON3)) {
         const int growth = model_.BrowseButtonGrowth();
         SetWindowPos(Controls().Control(IDC_FORM4_SPEEDBUTTON3), nullptr, 0, 0, browse->width, browse->height + growth,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -121,7 +121,7 @@ void MoreOptionsDialog::OnCreate() {
     for (const std::string& entry : model_.DisplayEntries()) {
         SendMessageA(display, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     }
-    if (const ControlSpec* entry = Controls().Spec(IDC_FORM4_COMBOBOX1)) {
+    if (const ControlRow* entry = Controls().Row(IDC_FORM4_COMBOBOX1)) {
         // A drop-down list's window height is the height of its open list.
         SetWindowPos(display, nullptr, 0, 0, entry->width, entry->height * (kDisplayListRows + 2),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -145,7 +145,7 @@ void MoreOptionsDialog::OnCreate() {
 void MoreOptionsDialog::CreateTabs() {
     const HWND tabs = Controls().Control(IDC_FORM4_PAGECONTROL1);
     for (int i = 0; i < MoreOptions::kTabCount; ++i) {
-        const ControlSpec* sheet = Controls().Spec(kTabSheets[i]);
+        const ControlRow* sheet = Controls().Row(kTabSheets[i]);
         std::string caption = sheet != nullptr ? TextTable::Text(sheet->textRow) : std::string();
         TCITEMA item{};
         item.mask = TCIF_TEXT;

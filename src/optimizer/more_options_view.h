@@ -1,8 +1,8 @@
 // The More Options dialog (TForm4): the engine options the optimizer page does not show, saved on OK.
 #pragma once
 
-#include "app/application.h"
 #include "optimizer/more_options.h"
+#include "ui/app_context.h"
 #include "ui/dialog_window.h"
 
 namespace talvane {

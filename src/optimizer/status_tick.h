@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/memory_sample.h"
-#include "app/startup_facts.h"
+#include "base/memory_sample.h"
+#include "base/startup_facts.h"
 #include "optimizer/cpu_usage.h"
 #include "optimizer/load_history.h"
 #include "platform/clock.h"

@@ -1,8 +1,8 @@
 // A fixed-size top-level window built from a form table and shown modally; base of the dialogs.
 #pragma once
 
-#include "app/form_table.h"
 #include "ui/form_builder.h"
+#include "ui/form_table.h"
 #include "ui/theme.h"
 #include "ui/window.h"
 

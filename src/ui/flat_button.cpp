@@ -3,11 +3,11 @@
 namespace talvane::ui {
 
 bool DrawFlatButton(const Theme& theme, const Form& form, const DRAWITEMSTRUCT& item) {
-    const ControlSpec* entry = form.Spec(static_cast<int>(item.CtlID));
+    const ControlRow* entry = form.Row(static_cast<int>(item.CtlID));
     if (entry == nullptr || (entry->kind != ControlKind::FlatButton && entry->kind != ControlKind::NavButton)) {
         return false;
     }
-    const ControlSpec* parent = form.Spec(entry->parent);
+    const ControlRow* parent = form.Row(entry->parent);
     const HDC dc = item.hDC;
     RECT area = item.rcItem;
     FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->surface : Surface::ButtonFace));

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 
 namespace talvane::ui {
 
@@ -11,18 +11,18 @@ namespace {
 constexpr const char* kPanelClass = "TalvanePanel";
 constexpr const char* kGraphClass = "TalvaneGraph";
 // Extra window bytes of a panel: its table entry and the theme.
-constexpr int kSpecSlot = 0;
+constexpr int kRowSlot = 0;
 constexpr int kThemeSlot = sizeof(LONG_PTR);
 constexpr int kStripHeight = 25;
 
-const ControlSpec* PanelSpec(HWND panel) {
-    return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrA(panel, kSpecSlot));
+const ControlRow* PanelRow(HWND panel) {
+    return reinterpret_cast<const ControlRow*>(GetWindowLongPtrA(panel, kRowSlot));
 }
 const Theme* PanelTheme(HWND panel) {
     return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
 }
 
-void PaintPanel(HWND panel, HDC dc, const ControlSpec& entry, const Theme& theme) {
+void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme) {
     RECT area;
     GetClientRect(panel, &area);
     FillRect(dc, &area, theme.Brush(entry.surface));
@@ -50,21 +50,21 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         case WM_NCCREATE: {
             auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
             auto** params = static_cast<const void**>(create->lpCreateParams);
-            SetWindowLongPtrA(panel, kSpecSlot, reinterpret_cast<LONG_PTR>(params[0]));
+            SetWindowLongPtrA(panel, kRowSlot, reinterpret_cast<LONG_PTR>(params[0]));
             SetWindowLongPtrA(panel, kThemeSlot, reinterpret_cast<LONG_PTR>(params[1]));
             break;
         }
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             win32::PaintDc dc(panel);
-            if (const ControlSpec* entry = PanelSpec(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
+            if (const ControlRow* entry = PanelRow(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
                 PaintPanel(panel, dc.Get(), *entry, *PanelTheme(panel));
             }
             return 0;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            const ControlSpec* entry = PanelSpec(panel);
+            const ControlRow* entry = PanelRow(panel);
             const Theme* theme = PanelTheme(panel);
             if (entry == nullptr || theme == nullptr) {
                 break;
@@ -117,7 +117,7 @@ LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(graph, message, wParam, lParam);
 }
 
-DWORD StyleFor(const ControlSpec& entry) {
+DWORD StyleFor(const ControlRow& entry) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     if ((entry.flags & kHidden) == 0) {
         style |= WS_VISIBLE;
@@ -198,7 +198,7 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 }
 
 void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme) {
-    for (const ControlSpec& entry : table.controls) {
+    for (const ControlRow& entry : table.controls) {
         const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
         const std::string text = entry.text != nullptr ? entry.text : "";
         const void* params[2] = {&entry, &theme};
@@ -215,7 +215,7 @@ void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const 
             SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(theme.Icon(entry.art)), 0);
         }
         controls_[entry.id] = control;
-        specs_[entry.id] = &entry;
+        rows_[entry.id] = &entry;
     }
 }
 
@@ -224,9 +224,9 @@ HWND Form::Control(int id) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
-const ControlSpec* Form::Spec(int id) const {
-    const auto it = specs_.find(id);
-    return it == specs_.end() ? nullptr : it->second;
+const ControlRow* Form::Row(int id) const {
+    const auto it = rows_.find(id);
+    return it == rows_.end() ? nullptr : it->second;
 }
 
 void Form::SetText(int id, const std::string& text) const {
@@ -243,7 +243,7 @@ void Form::SetText(int id, const std::string& text) const {
 }
 
 void Form::ApplyTextRows(const FormTable& table) const {
-    for (const ControlSpec& entry : table.controls) {
+    for (const ControlRow& entry : table.controls) {
         if (entry.textRow != kNoRow) {
             SetText(entry.id, TextTable::Row(entry.textRow));
         }
@@ -257,7 +257,7 @@ void Form::Show(int id, bool visible) const {
 }
 
 void Form::RepaintPanels() const {
-    for (const auto& [id, entry] : specs_) {
+    for (const auto& [id, entry] : rows_) {
         if (entry->kind == ControlKind::Panel && entry->parent == 0) {
             RedrawWindow(Control(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
         }

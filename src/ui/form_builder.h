@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/form_table.h"
+#include "ui/form_table.h"
 #include "ui/theme.h"
 
 namespace talvane::ui {
@@ -22,7 +22,7 @@ public:
     void Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme);
 
     [[nodiscard]] HWND Control(int id) const;
-    [[nodiscard]] const ControlSpec* Spec(int id) const;
+    [[nodiscard]] const ControlRow* Row(int id) const;
     void SetText(int id, const std::string& text) const;
     // Every control with a text-table row takes its text from the table.
     void ApplyTextRows(const FormTable& table) const;
@@ -32,7 +32,7 @@ public:
 
 private:
     std::map<int, HWND> controls_;
-    std::map<int, const ControlSpec*> specs_;
+    std::map<int, const ControlRow*> rows_;
 };
 
 }  // namespace talvane::ui

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "app/form_table.h"
-#include "app/palette.h"
+#include "base/palette.h"
 #include "platform/win32/handles.h"
+#include "ui/form_table.h"
 
 namespace talvane::ui {
 

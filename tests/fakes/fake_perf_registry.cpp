@@ -41,36 +41,36 @@ std::uint32_t PutName(std::vector<std::uint8_t>* bytes, const std::string& name)
 }
 
 std::size_t PutCounterBlock(std::vector<std::uint8_t>* bytes,
-                            const PerfObjectSpec& objectSpec,
+                            const SyntheticPerfObject& synthetic,
                             const std::vector<std::uint64_t>& values) {
-    const std::size_t length = 8 + 8 * objectSpec.counters.size() + RoundUp8(objectSpec.counterBlockPadding);
+    const std::size_t length = 8 + 8 * synthetic.counters.size() + RoundUp8(synthetic.counterBlockPadding);
     const std::size_t at = Grow(bytes, length);
     Put32(bytes, at, static_cast<std::uint32_t>(length));
-    for (std::size_t c = 0; c < values.size() && c < objectSpec.counters.size(); ++c) {
+    for (std::size_t c = 0; c < values.size() && c < synthetic.counters.size(); ++c) {
         Put64(bytes, at + 8 + 8 * c, values[c]);
     }
     return at;
 }
 
-void PutObject(std::vector<std::uint8_t>* bytes, const PerfObjectSpec& objectSpec, PerfBlock* block) {
+void PutObject(std::vector<std::uint8_t>* bytes, const SyntheticPerfObject& synthetic, PerfBlock* block) {
     const std::size_t object = Grow(bytes, 64);
     block->objects.push_back(object);
     block->counters.emplace_back();
     block->instances.emplace_back();
     block->counterBlocks.emplace_back();
     Put32(bytes, object + 8, 64);  // HeaderLength
-    Put32(bytes, object + 12, objectSpec.title);
-    Put32(bytes, object + 20, objectSpec.title + 1);  // ObjectHelpTitleIndex
-    Put32(bytes, object + 28, 100);                   // PERF_DETAIL_NOVICE
-    Put32(bytes, object + 32, static_cast<std::uint32_t>(objectSpec.counters.size()));
-    Put32(bytes, object + 40, static_cast<std::uint32_t>(objectSpec.numInstances));
+    Put32(bytes, object + 12, synthetic.title);
+    Put32(bytes, object + 20, synthetic.title + 1);  // ObjectHelpTitleIndex
+    Put32(bytes, object + 28, 100);                  // PERF_DETAIL_NOVICE
+    Put32(bytes, object + 32, static_cast<std::uint32_t>(synthetic.counters.size()));
+    Put32(bytes, object + 40, static_cast<std::uint32_t>(synthetic.numInstances));
 
-    for (std::size_t c = 0; c < objectSpec.counters.size(); ++c) {
+    for (std::size_t c = 0; c < synthetic.counters.size(); ++c) {
         const std::size_t counter = Grow(bytes, 40);
         block->counters.back().push_back(counter);
         Put32(bytes, counter, 40);
-        Put32(bytes, counter + 4, objectSpec.counters[c]);
-        Put32(bytes, counter + 12, objectSpec.counters[c] + 1);
+        Put32(bytes, counter + 4, synthetic.counters[c]);
+        Put32(bytes, counter + 12, synthetic.counters[c] + 1);
         Put32(bytes, counter + 24, 100);
         Put32(bytes, counter + 28, kInverse100nsTimer);
         Put32(bytes, counter + 32, 8);
@@ -78,21 +78,20 @@ void PutObject(std::vector<std::uint8_t>* bytes, const PerfObjectSpec& objectSpe
     }
     Put32(bytes, object + 4, static_cast<std::uint32_t>(bytes->size() - object));  // DefinitionLength
 
-    auto valuesOf = [&objectSpec](std::size_t i) {
-        return i < objectSpec.values.size() ? objectSpec.values[i] : std::vector<std::uint64_t>{};
+    auto valuesOf = [&synthetic](std::size_t i) {
+        return i < synthetic.values.size() ? synthetic.values[i] : std::vector<std::uint64_t>{};
     };
-    if (objectSpec.numInstances == perf::kNoInstances) {
-        block->counterBlocks.back().push_back(PutCounterBlock(bytes, objectSpec, valuesOf(0)));
+    if (synthetic.numInstances == perf::kNoInstances) {
+        block->counterBlocks.back().push_back(PutCounterBlock(bytes, synthetic, valuesOf(0)));
     }
-    for (std::int32_t i = 0; i < objectSpec.numInstances; ++i) {
+    for (std::int32_t i = 0; i < synthetic.numInstances; ++i) {
         const std::size_t instance = Grow(bytes, 24);
         block->instances.back().push_back(instance);
         Put32(bytes, instance + 12, 0xFFFFFFFF);  // PERF_NO_UNIQUE_ID
         Put32(bytes, instance + 16, 24);          // NameOffset
         Put32(bytes, instance + 20, PutName(bytes, std::to_string(i)));
         Put32(bytes, instance, static_cast<std::uint32_t>(bytes->size() - instance));
-        block->counterBlocks.back().push_back(
-            PutCounterBlock(bytes, objectSpec, valuesOf(static_cast<std::size_t>(i))));
+        block->counterBlocks.back().push_back(PutCounterBlock(bytes, synthetic, valuesOf(static_cast<std::size_t>(i))));
     }
     Put32(bytes, object, static_cast<std::uint32_t>(bytes->size() - object));  // TotalByteLength
 }
@@ -105,7 +104,7 @@ void Put32(std::vector<std::uint8_t>* bytes, std::size_t offset, std::uint32_t v
     }
 }
 
-PerfBlock BuildPerfBlock(const perf::SystemTime& time, const std::vector<PerfObjectSpec>& objects) {
+PerfBlock BuildPerfBlock(const perf::SystemTime& time, const std::vector<SyntheticPerfObject>& objects) {
     PerfBlock block;
     std::vector<std::uint8_t>& bytes = block.bytes;
     Grow(&bytes, 88);
@@ -128,22 +127,22 @@ PerfBlock BuildPerfBlock(const perf::SystemTime& time, const std::vector<PerfObj
     Put32(&bytes, 84, 88);                                        // SystemNameOffset
     Put32(&bytes, 24, static_cast<std::uint32_t>(bytes.size()));  // HeaderLength
 
-    for (const PerfObjectSpec& objectSpec : objects) {
-        PutObject(&bytes, objectSpec, &block);
+    for (const SyntheticPerfObject& synthetic : objects) {
+        PutObject(&bytes, synthetic, &block);
     }
     Put32(&bytes, 20, static_cast<std::uint32_t>(bytes.size()));  // TotalByteLength
     return block;
 }
 
-PerfObjectSpec ProcessorObject(const std::vector<std::uint64_t>& idleTimes) {
-    PerfObjectSpec objectSpec;
-    objectSpec.title = perf::kProcessorObject;
-    objectSpec.counters = {142, 144, perf::kProcessorTimeCounter, 148};  // user, privileged, processor, interrupts
-    objectSpec.numInstances = static_cast<std::int32_t>(idleTimes.size());
+SyntheticPerfObject ProcessorObject(const std::vector<std::uint64_t>& idleTimes) {
+    SyntheticPerfObject synthetic;
+    synthetic.title = perf::kProcessorObject;
+    synthetic.counters = {142, 144, perf::kProcessorTimeCounter, 148};  // user, privileged, processor, interrupts
+    synthetic.numInstances = static_cast<std::int32_t>(idleTimes.size());
     for (std::uint64_t idle : idleTimes) {
-        objectSpec.values.emplace_back(std::vector<std::uint64_t>{idle / 4, idle / 8, idle, 1000});
+        synthetic.values.emplace_back(std::vector<std::uint64_t>{idle / 4, idle / 8, idle, 1000});
     }
-    return objectSpec;
+    return synthetic;
 }
 
 perf::SystemTime TimeAt(std::uint32_t seconds) {

@@ -14,7 +14,7 @@
 namespace talvane::fakes {
 
 // One object of a block. Every counter is an 8-byte value in the counter block, in the listed order.
-struct PerfObjectSpec {
+struct SyntheticPerfObject {
     std::uint32_t title = perf::kProcessorObject;
     std::vector<std::uint32_t> counters;
     std::int32_t numInstances = 0;                   // perf::kNoInstances: one counter block, no instances
@@ -33,11 +33,11 @@ struct PerfBlock {
 
 // Lays the structures out as Windows does (32- and 64-bit share the layout), with the offsets written
 // here from winperf.h rather than taken from the parser.
-PerfBlock BuildPerfBlock(const perf::SystemTime& time, const std::vector<PerfObjectSpec>& objects);
+PerfBlock BuildPerfBlock(const perf::SystemTime& time, const std::vector<SyntheticPerfObject>& objects);
 
 // A Processor object as XP reports it: instances "0", "1", ... with the processor time counter (idle
 // time, 100-ns units) third among the counters.
-PerfObjectSpec ProcessorObject(const std::vector<std::uint64_t>& idleTimes);
+SyntheticPerfObject ProcessorObject(const std::vector<std::uint64_t>& idleTimes);
 
 // 12 May 2004, 10:00:00 plus the given seconds (under a day).
 perf::SystemTime TimeAt(std::uint32_t seconds);

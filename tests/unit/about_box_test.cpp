@@ -1,4 +1,4 @@
-#include "app/about_box.h"
+#include "shell/about_box.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/apply_close.h"
+#include "shell/apply_close.h"
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,8 @@ namespace {
 using fakes::BuildPerfBlock;
 using fakes::FakeClock;
 using fakes::FakePerfRegistry;
-using fakes::PerfObjectSpec;
 using fakes::ProcessorObject;
+using fakes::SyntheticPerfObject;
 using fakes::TimeAt;
 
 constexpr std::uint64_t kSecond = 10000000;  // in 100-ns units
@@ -25,7 +25,7 @@ std::vector<std::uint8_t> ProcessorBlock(std::uint32_t seconds, const std::vecto
 
 // A block of about the given size (rounded up to 8 bytes), the Processor object after a padded one.
 std::vector<std::uint8_t> LargeBlock(std::size_t size, std::uint32_t seconds, std::uint64_t idle) {
-    PerfObjectSpec filler;
+    SyntheticPerfObject filler;
     filler.title = 2;
     filler.counters = {10};
     filler.numInstances = perf::kNoInstances;
@@ -172,7 +172,7 @@ TEST_F(CpuUsageNtTest, InstanceCountIsFixedAtTheFirstReading) {
 }
 
 TEST_F(CpuUsageNtTest, WithoutAProcessorObjectTheSystemTimesDecide) {
-    PerfObjectSpec noCounter = ProcessorObject({0});
+    SyntheticPerfObject noCounter = ProcessorObject({0});
     noCounter.counters = {142};
     const struct {
         const char* name;

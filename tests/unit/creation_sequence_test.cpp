@@ -1,4 +1,4 @@
-#include "app/creation_sequence.h"
+#include "shell/creation_sequence.h"
 
 #include <gtest/gtest.h>
 

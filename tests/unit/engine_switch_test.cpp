@@ -9,7 +9,7 @@
 #include "fakes/fake_platform.h"
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
-#include "optimizer/engine_contract.h"
+#include "settings/engine_contract.h"
 
 namespace talvane {
 namespace {

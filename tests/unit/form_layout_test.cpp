@@ -3,15 +3,18 @@
 #include <map>
 #include <set>
 
-#include "app/form_table.h"
 #include "control_ids.h"
+#include "optimizer/more_options.h"
+#include "shell/about_box.h"
+#include "shell/main_window_model.h"
+#include "ui/form_table.h"
 
 namespace talvane {
 namespace {
 
 void ExpectWellFormed(const FormTable& form) {
-    std::map<int, const ControlSpec*> seen;
-    for (const ControlSpec& control : form.controls) {
+    std::map<int, const ControlRow*> seen;
+    for (const ControlRow& control : form.controls) {
         EXPECT_TRUE(seen.emplace(control.id, &control).second) << "duplicate id " << control.id;
         int parentWidth = form.clientWidth;
         int parentHeight = form.clientHeight;
@@ -37,11 +40,11 @@ TEST(FormLayoutTest, MainWindowHasTheFixedRegions) {
     const FormTable& form = MainWindowForm();
     EXPECT_EQ(form.clientWidth, 630);
     EXPECT_EQ(form.clientHeight, 490);
-    std::map<int, const ControlSpec*> byId;
-    for (const ControlSpec& c : form.controls) {
+    std::map<int, const ControlRow*> byId;
+    for (const ControlRow& c : form.controls) {
         byId[c.id] = &c;
     }
-    const ControlSpec& content = *byId.at(IDC_FORM1_CONTENT);
+    const ControlRow& content = *byId.at(IDC_FORM1_CONTENT);
     EXPECT_EQ(content.width, 474);
     EXPECT_EQ(content.height, 425);
     for (int page = IDC_FORM1_PAGE0; page <= IDC_FORM1_PAGE5; ++page) {

@@ -1,4 +1,4 @@
-#include "app/help_caller.h"
+#include "base/help_caller.h"
 
 #include <gtest/gtest.h>
 

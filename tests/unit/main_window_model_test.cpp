@@ -1,4 +1,4 @@
-#include "app/main_window_model.h"
+#include "shell/main_window_model.h"
 
 #include <gtest/gtest.h>
 

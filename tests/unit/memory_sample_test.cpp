@@ -1,4 +1,4 @@
-#include "app/memory_sample.h"
+#include "base/memory_sample.h"
 
 #include <gtest/gtest.h>
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "app/form_table.h"
-#include "app/text_table.h"
+#include "base/text_table.h"
 #include "control_ids.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_registry.h"
+#include "ui/form_table.h"
 
 namespace talvane {
 namespace {
@@ -379,7 +379,7 @@ TEST(MoreOptionsTest, FileDialogFilterSeparatesWithNulsAndEndsWithTwo) {
     EXPECT_EQ(FileDialogFilter("A|*.a|B|*.b"), "A\0*.a\0B\0*.b\0\0"s);
 }
 
-bool Overlap(const ControlSpec& a, const ControlSpec& b) {
+bool Overlap(const ControlRow& a, const ControlRow& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
@@ -392,8 +392,8 @@ TEST(MoreOptionsFormTest, ControlsLieInsideTheirPanelsWithUniqueIds) {
     const FormTable& form = MoreOptionsForm();
     EXPECT_EQ(form.clientWidth, 472);
     EXPECT_EQ(form.clientHeight, 353);
-    std::map<int, const ControlSpec*> seen;
-    for (const ControlSpec& control : form.controls) {
+    std::map<int, const ControlRow*> seen;
+    for (const ControlRow& control : form.controls) {
         EXPECT_TRUE(seen.emplace(control.id, &control).second) << "duplicate id " << control.id;
         EXPECT_TRUE(control.id >= 4000 && control.id < 4100) << control.id << " leaves room for the arrows' IDs";
         int width = form.clientWidth;
@@ -421,8 +421,8 @@ TEST(MoreOptionsFormTest, FieldsOverCaptionsComeFirst) {
     int overlaps = 0;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         for (std::size_t j = 0; j < controls.size(); ++j) {
-            const ControlSpec& field = controls[i];
-            const ControlSpec& caption = controls[j];
+            const ControlRow& field = controls[i];
+            const ControlRow& caption = controls[j];
             if (!IsField(field.kind) || IsField(caption.kind) || caption.kind == ControlKind::Panel ||
                 field.parent != caption.parent || !Overlap(field, caption)) {
                 continue;

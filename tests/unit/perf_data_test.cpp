@@ -13,28 +13,28 @@ namespace {
 
 using fakes::BuildPerfBlock;
 using fakes::PerfBlock;
-using fakes::PerfObjectSpec;
 using fakes::ProcessorObject;
 using fakes::Put32;
+using fakes::SyntheticPerfObject;
 using fakes::TimeAt;
 
 // Other objects around the Processor, as a query of "238" can return them.
-PerfObjectSpec MemoryObject() {
-    PerfObjectSpec objectSpec;
-    objectSpec.title = 4;
-    objectSpec.counters = {24, 26, 6};  // a counter 6 outside the Processor object must not be taken
-    objectSpec.numInstances = kNoInstances;
-    objectSpec.values = {{1, 2, 999}};
-    return objectSpec;
+SyntheticPerfObject MemoryObject() {
+    SyntheticPerfObject object;
+    object.title = 4;
+    object.counters = {24, 26, 6};  // a counter 6 outside the Processor object must not be taken
+    object.numInstances = kNoInstances;
+    object.values = {{1, 2, 999}};
+    return object;
 }
 
-PerfObjectSpec ThreadObject() {
-    PerfObjectSpec objectSpec;
-    objectSpec.title = 232;
-    objectSpec.counters = {6, 142};
-    objectSpec.numInstances = 3;
-    objectSpec.values = {{7, 8}, {9, 10}, {11, 12}};
-    return objectSpec;
+SyntheticPerfObject ThreadObject() {
+    SyntheticPerfObject object;
+    object.title = 232;
+    object.counters = {6, 142};
+    object.numInstances = 3;
+    object.values = {{7, 8}, {9, 10}, {11, 12}};
+    return object;
 }
 
 PerfBlock TypicalBlock() {
@@ -60,7 +60,7 @@ TEST(PerfDataTest, ReadsEveryInstanceOfTheProcessorObject) {
 }
 
 TEST(PerfDataTest, ObjectWithoutInstancesHasOneCounterBlock) {
-    PerfObjectSpec single = ProcessorObject({});
+    SyntheticPerfObject single = ProcessorObject({});
     single.numInstances = kNoInstances;
     single.values = {{0, 0, 0xFEDCBA9876543210}};
     std::vector<std::uint64_t> values{1, 2, 3};
@@ -71,11 +71,11 @@ TEST(PerfDataTest, ObjectWithoutInstancesHasOneCounterBlock) {
 }
 
 TEST(PerfDataTest, SoundBlocksWithoutTheCounter) {
-    PerfObjectSpec noCounter = ProcessorObject({5});
+    SyntheticPerfObject noCounter = ProcessorObject({5});
     noCounter.counters = {142, 144};
     const struct {
         const char* name;
-        std::vector<PerfObjectSpec> objects;
+        std::vector<SyntheticPerfObject> objects;
         PerfStatus status;
         std::size_t values;
     } cases[] = {

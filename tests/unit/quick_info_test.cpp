@@ -1,4 +1,4 @@
-#include "app/quick_info.h"
+#include "shell/quick_info.h"
 
 #include <gtest/gtest.h>
 

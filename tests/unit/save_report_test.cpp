@@ -1,4 +1,4 @@
-#include "optimizer/save_report.h"
+#include "settings/save_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "optimizer/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "fakes/fake_processes.h"
 #include "fakes/fake_registry.h"
 #include "optimizer/engine_switch.h"
-#include "optimizer/settings_schema.h"
+#include "settings/settings_schema.h"
 
 namespace talvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/start_routine.h"
+#include "shell/start_routine.h"
 
 #include <gtest/gtest.h>
 

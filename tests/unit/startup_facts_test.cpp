@@ -1,4 +1,4 @@
-#include "app/startup_facts.h"
+#include "base/startup_facts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/windows_family.h"
+#include "base/windows_family.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "optimizer/perf_data.h"
+#include "platform/perf_layout.h"
 #include "platform/win32/handles.h"
 
 namespace talvane::win32 {

@@ -1,0 +1,86 @@
+#include "settings/save_report.h"
+
+#include <algorithm>
+
+namespace talvane {
+
+namespace {
+
+constexpr long kErrorNotEnoughMemory = 8;
+constexpr long kErrorOutOfMemory = 14;
+constexpr long kErrorWriteProtect = 19;
+constexpr long kErrorDiskFull = 112;
+constexpr long kErrorCantWrite = 1013;
+constexpr long kErrorKeyDeleted = 1018;
+
+std::string Cause(long status, bool machineWide) {
+    switch (status) {
+        case platform::kErrorAccessDenied:
+            return machineWide ? "machine-wide settings need administrator rights" : "access was denied";
+        case platform::kErrorFileNotFound: return "the key or file holding them was not found";
+        case platform::kErrorInvalidHandle: return "the key holding them was not open";
+        case kErrorNotEnoughMemory:
+        case kErrorOutOfMemory: return "there was not enough memory";
+        case kErrorWriteProtect: return "the disk is write-protected";
+        case kErrorDiskFull: return "the disk is full";
+        case kErrorCantWrite: return "the registry could not be written";
+        case kErrorKeyDeleted: return "the key holding them was deleted meanwhile";
+        default: return "Windows error " + std::to_string(status);
+    }
+}
+
+std::string Reason(const SaveFailure& failure) {
+    const std::string cause = Cause(failure.status, failure.machineWide);
+    return failure.containerFailed ? "the key or file holding them could not be opened or created (" + cause + ")"
+                                   : cause;
+}
+
+}  // namespace
+
+bool SaveReport::Check(long status, const std::string& what, bool machineWide, bool containerFailed) {
+    if (status == platform::kErrorSuccess) {
+        return true;
+    }
+    failures_.push_back({what, status, machineWide, containerFailed});
+    return false;
+}
+
+std::string SaveReport::Message() const {
+    if (failures_.empty()) {
+        return {};
+    }
+    // Failures that share a reason share a line, in the order they happened.
+    struct Line {
+        std::string reason;
+        std::vector<std::string> names;
+    };
+    std::vector<Line> lines;
+    for (const SaveFailure& failure : failures_) {
+        const std::string reason = Reason(failure);
+        auto line = std::find_if(lines.begin(), lines.end(), [&](const Line& l) { return l.reason == reason; });
+        if (line == lines.end()) {
+            line = lines.insert(lines.end(), Line{reason, {}});
+        }
+        if (std::find(line->names.begin(), line->names.end(), failure.what) == line->names.end()) {
+            line->names.push_back(failure.what);
+        }
+    }
+    std::string message = "These settings could not be saved:";
+    for (const Line& line : lines) {
+        message += "\n";
+        for (std::size_t i = 0; i < line.names.size(); ++i) {
+            message += (i == 0 ? "\"" : ", \"") + line.names[i] + "\"";
+        }
+        message += ": " + line.reason + ".";
+    }
+    return message;
+}
+
+void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner) {
+    if (!failures_.empty()) {
+        prompts.Inform(owner, Message());
+        failures_.clear();
+    }
+}
+
+}  // namespace talvane

@@ -1,0 +1,67 @@
+#include "shell/application.h"
+
+#include <commctrl.h>
+
+#include "optimizer/more_options_view.h"
+#include "shell/about_box_view.h"
+#include "shell/main_window_view.h"
+#include "shell/start_routine.h"
+#include "ui/form_builder.h"
+
+namespace talvane {
+
+Application::Application(HINSTANCE instance) : context_(instance) {}
+
+Application::~Application() = default;
+
+int Application::Run() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+    if (!ui::Form::RegisterClasses(context_.instance)) {
+        return 1;
+    }
+    mainWindow_ = std::make_unique<MainWindow>(context_, static_cast<Dialogs&>(*this));
+    if (!mainWindow_->Create()) {
+        return 1;
+    }
+    // Shown first, so the user sees it while the hidden dialogs are built; they take their texts from the
+    // table the main window holds, so they come after it, and all exist before the first message is handled.
+    mainWindow_->Show();
+    aboutBox_ = std::make_unique<AboutBox>(context_);
+    aboutBox_->Create("");
+    moreOptions_ = std::make_unique<MoreOptionsDialog>(context_);
+    moreOptions_->Create("");
+
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab and arrow keys move between the main window's controls.
+        if (mainWindow_->Handle() != nullptr && IsDialogMessageA(mainWindow_->Handle(), &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+void Application::ShowAbout(HWND owner) {
+    if (aboutBox_) {
+        aboutBox_->ShowModal(owner);
+    }
+}
+
+void Application::ShowMoreOptions(HWND owner) {
+    if (moreOptions_) {
+        moreOptions_->ShowModal(owner);
+    }
+}
+
+void Application::SetCpuUsage(int percent) {
+    if (moreOptions_) {
+        moreOptions_->SetCpuUsage(percent);
+    }
+}
+
+}  // namespace talvane

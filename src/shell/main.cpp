@@ -1,0 +1,17 @@
+#include "platform/win32/win.h"
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_platform.h"
+#include "shell/application.h"
+#include "shell/start_routine.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    talvane::win32::Win32WindowServices windows;
+    if (talvane::DecideStart(windows) == talvane::StartDecision::Exit) {
+        return 0;
+    }
+    // Shell links need COM on the user-interface thread.
+    const talvane::win32::ComInit com;
+    talvane::Application application(instance);
+    return application.Run();
+}

@@ -1,0 +1,7 @@
+#include "ui/app_context.h"
+
+namespace talvane {
+
+AppContext::AppContext(HINSTANCE inst) : instance(inst), theme(inst), help(htmlHelp, system, prompts, shell) {}
+
+}  // namespace talvane
