@@ -16,7 +16,12 @@ void HelpCaller::Show(platform::WindowId owner, const std::string& address) {
         found_ = help_.Load();
     }
     if (found_) {
-        help_.DisplayTopic(owner, address);
+        const std::string file = address.substr(0, address.find("::"));
+        if (files_.FileExists(file)) {
+            help_.DisplayTopic(owner, address);
+        } else {
+            prompts_.Inform(owner, "The help file \"" + file + "\" could not be found. Please reinstall Talvane.");
+        }
         return;
     }
     system_.Beep(1000, 100);

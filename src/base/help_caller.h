@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/files.h"
 #include "platform/html_help.h"
 #include "platform/prompts.h"
 #include "platform/shell.h"
@@ -15,10 +16,15 @@ constexpr const char* kHelpWorkshopAddress = "https://talvane.example.org/htmlhe
 
 class HelpCaller {
 public:
-    HelpCaller(platform::HtmlHelp& help, platform::System& system, platform::Prompts& prompts, platform::Shell& shell)
-        : help_(help), system_(system), prompts_(prompts), shell_(shell) {}
+    HelpCaller(platform::HtmlHelp& help,
+               platform::System& system,
+               platform::Prompts& prompts,
+               platform::Shell& shell,
+               platform::Files& files)
+        : help_(help), system_(system), prompts_(prompts), shell_(shell), files_(files) {}
 
-    // address is the help file path followed by the topic.
+    // address is the help file path followed by the topic. A missing help file is named to the user, since
+    // HTML Help itself shows nothing for it.
     void Show(platform::WindowId owner, const std::string& address);
 
 private:
@@ -26,6 +32,7 @@ private:
     platform::System& system_;
     platform::Prompts& prompts_;
     platform::Shell& shell_;
+    platform::Files& files_;
     bool found_ = false;
     bool offerAccepted_ = false;
 };

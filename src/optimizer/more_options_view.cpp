@@ -101,7 +101,7 @@ MoreOptionsDialog::MoreOptionsDialog(AppContext& context)
 
 void MoreOptionsDialog::OnCreate() {
     SetWindowTextA(Handle(), kCaption);
-    Controls().ApplyTextRows(MoreOptionsForm());
+    Controls().ApplyTextRows(MoreOptionsForm().controls);
     if (const ControlRow* browse = Controls().Row(IDC_FORM4_SPEEDBUTTON3)) {
         const int growth = model_.BrowseButtonGrowth();
         SetWindowPos(Controls().Control(IDC_FORM4_SPEEDBUTTON3), nullptr, 0, 0, browse->width, browse->height + growth,

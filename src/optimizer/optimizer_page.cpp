@@ -1,5 +1,7 @@
 #include "optimizer/optimizer_page.h"
 
+#include "control_ids.h"
+
 namespace talvane {
 
 void OptimizerPage::SetRanges(std::uint32_t totalPhysMB) {
@@ -20,6 +22,27 @@ void OptimizerPage::Moved(bool changed) {
     if (changed && changed_) {
         changed_();
     }
+}
+
+}  // namespace talvane
+
+namespace talvane {
+
+std::vector<std::string> OptimizerPage::ScaleLabels(const MemorySample& sample) {
+    return {std::to_string(sample.totalPhysMB), std::to_string(sample.totalPhysMB >> 1), "0"};
+}
+
+std::string OptimizerPage::FreeRamLine(const MemorySample& sample) {
+    return "Free RAM: " + std::to_string(sample.availPhysMB) + " MB";
+}
+
+std::optional<QuickInfoLines> OptimizerPage::QuickInfo(int controlId, std::uint32_t totalPhysMB) {
+    static const std::vector<QuickInfoRow> kRows = {
+        {IDC_FORM1_PAGE0, 7, kNoSecondLine},
+        {IDC_FORM1_LABEL4, 8, 9},
+        {IDC_FORM1_LABEL50, 10, 11},
+    };
+    return QuickInfoFromRows(kRows, controlId, totalPhysMB);
 }
 
 }  // namespace talvane

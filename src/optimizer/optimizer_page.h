@@ -1,11 +1,17 @@
-// Page 0: the two amounts the engine works by, on sliders scaled to the machine's memory.
+// Page 0: the two amounts the engine works by, on sliders scaled to the machine's memory, and the texts
+// around the memory graph.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "base/memory_sample.h"
+#include "base/quick_info.h"
 #include "optimizer/slider.h"
+#include "ui/form_table.h"
 
 namespace talvane {
 
@@ -24,6 +30,11 @@ public:
     [[nodiscard]] std::string TargetAmount() const { return Amount(target_); }
     [[nodiscard]] std::string MinimumAmount() const { return Amount(minimum_); }
 
+    // The graph's scale labels, top to bottom, and the line above it.
+    [[nodiscard]] static std::vector<std::string> ScaleLabels(const MemorySample& sample);
+    [[nodiscard]] static std::string FreeRamLine(const MemorySample& sample);
+    [[nodiscard]] static std::optional<QuickInfoLines> QuickInfo(int controlId, std::uint32_t totalPhysMB);
+
 private:
     static std::string Amount(const Slider& slider) { return std::to_string(slider.Position()) + " MB"; }
     void Moved(bool changed);
@@ -32,5 +43,7 @@ private:
     Slider target_;
     Slider minimum_;
 };
+
+const std::vector<ControlRow>& OptimizerPageControls();
 
 }  // namespace talvane

@@ -1,14 +1,8 @@
 #include "optimizer/status_tick.h"
 
-#include "optimizer/uptime.h"
-
 namespace talvane {
 
 void StatusSampler::Tick(StatusView& view) {
-    sample_ = TakeMemorySample(system_);
-    if (uptimeRow_ != 0) {
-        view.SetUptime(uptimeRow_, UptimeText(UptimeMilliseconds(clock_)));
-    }
     history_.Shift(sample_.memoryLoad);
     view.ShowMemory(history_);
     view.RefreshEngineState();

@@ -27,7 +27,7 @@ AboutBox::AboutBox(AppContext& context)
 
 void AboutBox::OnCreate() {
     SetWindowTextA(Handle(), TextTable::Row(kAboutCaptionRow));
-    Controls().ApplyTextRows(AboutBoxForm());
+    Controls().ApplyTextRows(AboutBoxForm().controls);
     DrawBanner();
     Refresh();
     // Runs for the life of the program, so the figures are current whenever the box opens.

@@ -11,16 +11,12 @@ namespace talvane {
 
 class MainWindow;
 class AboutBox;
-class MoreOptionsDialog;
 
 // How a window opens the others; the application owns them all.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual void ShowAbout(HWND owner) = 0;
-    virtual void ShowMoreOptions(HWND owner) = 0;
-    // The CPU gauge of More Options follows the status timer, shown or not.
-    virtual void SetCpuUsage(int percent) = 0;
 };
 
 class Application final : private Dialogs {
@@ -35,13 +31,10 @@ public:
 
 private:
     void ShowAbout(HWND owner) override;
-    void ShowMoreOptions(HWND owner) override;
-    void SetCpuUsage(int percent) override;
 
     AppContext context_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutBox> aboutBox_;
-    std::unique_ptr<MoreOptionsDialog> moreOptions_;
 };
 
 }  // namespace talvane

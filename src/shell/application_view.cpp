@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "optimizer/more_options_view.h"
 #include "shell/about_box_view.h"
 #include "shell/main_window_view.h"
 #include "shell/start_routine.h"
@@ -31,8 +30,6 @@ int Application::Run() {
     mainWindow_->Show();
     aboutBox_ = std::make_unique<AboutBox>(context_);
     aboutBox_->Create("");
-    moreOptions_ = std::make_unique<MoreOptionsDialog>(context_);
-    moreOptions_->Create("");
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -49,18 +46,6 @@ int Application::Run() {
 void Application::ShowAbout(HWND owner) {
     if (aboutBox_) {
         aboutBox_->ShowModal(owner);
-    }
-}
-
-void Application::ShowMoreOptions(HWND owner) {
-    if (moreOptions_) {
-        moreOptions_->ShowModal(owner);
-    }
-}
-
-void Application::SetCpuUsage(int percent) {
-    if (moreOptions_) {
-        moreOptions_->SetCpuUsage(percent);
     }
 }
 

@@ -1,30 +1,39 @@
 #include "shell/apply_close.h"
 
+#include "settings/engine_contract.h"
+
 namespace talvane {
 
-void ApplyClose::SaveNow(platform::WindowId owner) {
+bool ApplyClose::SaveNow(platform::WindowId owner) {
     report_.Clear();
-    steps_.WriteTweakPage(report_);
-    steps_.WriteOptimizerSettings(report_);
-    steps_.ApplyStartupItems(report_);
-    if (report_.Empty()) {
-        steps_.ReadTweakPage();
-        steps_.ReadOptimizerSettings();  // moving the sliders marks the page changed again
+    for (ui::Page* page : model_.Pages()) {
+        page->Write(report_);
+    }
+    const bool saved = report_.Empty();
+    if (saved) {
+        for (ui::Page* page : model_.Pages()) {
+            page->Read();  // moving the sliders marks the page changed again
+        }
         model_.ClearChanges();
     } else {
         // The pages keep what the user chose, still unsaved, so that Apply can be tried again.
         model_.MarkChanged();
     }
     // The engine reads what did get written.
-    steps_.NotifyEngine();
+    NotifyEngine(windows_);
     report_.InformAndClear(prompts_, owner);
-    steps_.ShowPostApplyNote();
+    for (ui::Page* page : model_.Pages()) {
+        page->Applied();
+    }
+    return saved;
 }
 
-void ApplyClose::CloseQuery(platform::WindowId owner) {
+bool ApplyClose::CloseQuery(platform::WindowId owner) {
     if (model_.ApplyEnabled() && !closeWithoutSaving_) {
         if (prompts_.Confirm(owner, kUnsavedChangesQuestion) == platform::Answer::Yes) {
-            SaveNow(owner);
+            if (!SaveNow(owner)) {
+                return false;
+            }
         } else {
             restartNeeded_ = false;
         }
@@ -32,6 +41,7 @@ void ApplyClose::CloseQuery(platform::WindowId owner) {
     if (restartNeeded_ && !closeWithoutSaving_ && prompts_.Confirm(owner, kRestartQuestion) == platform::Answer::Yes) {
         RestartWindows();
     }
+    return true;
 }
 
 // The restart is only started; whether Windows agrees is not reported, and the program closes all the same.

@@ -1,132 +1,78 @@
 #include "shell/main_window_model.h"
 
-#include "base/text_table.h"
+#include "control_ids.h"
 
 namespace talvane {
 
-namespace {
-
-constexpr int kRowOptimizer = 0;
-constexpr int kRowShortcut = 68;
-constexpr int kRowStartup = 69;
-constexpr int kRowSystemInfo = 70;
-constexpr int kRowTweak = 131;
-constexpr int kRowMoveCursor = 7;
-
-}  // namespace
-
-std::string NavCaption(NavEntry entry) {
-    switch (entry) {
-        case NavEntry::Optimizer: return TextTable::Row(kRowOptimizer);
-        case NavEntry::SystemInfo: return TextTable::Row(kRowSystemInfo);
-        case NavEntry::Startup: return TextTable::Row(kRowStartup);
-        case NavEntry::Shortcut: return TextTable::Row(kRowShortcut);
-        case NavEntry::Tweak: return TextTable::Row(kRowTweak);
-    }
-    return {};
+int StartPanelId() {
+    return IDC_FORM1_PAGE0;
 }
 
-std::optional<PageIndex> MainWindowModel::TweakPage() const {
-    if (IsNtFamily(facts_.family)) {
-        return PageIndex::TweakNt;
-    }
-    if (Is9xFamily(facts_.family)) {
-        return PageIndex::Tweak9x;
-    }
-    return std::nullopt;
-}
-
-std::optional<PageIndex> MainWindowModel::VisiblePage() const {
-    for (int i = 0; i < kPageCount; ++i) {
-        if (visible_[i]) {
-            return static_cast<PageIndex>(i);
+void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
+    steps.DetermineFamily();
+    steps.TakeFirstSample();
+    steps.ReadDirectories();
+    steps.ReadShellFolders();
+    steps.ReadInstallDir();
+    pages_.clear();
+    for (ui::Page* page : allPages_) {
+        if (page->ExistsOn(facts_.family)) {
+            pages_.push_back(page);
         }
     }
-    return std::nullopt;
+    for (ui::Page* page : pages_) {
+        steps.CreateControls(*page);
+        page->Build();
+    }
+    for (ui::Page* page : pages_) {
+        page->Read();
+    }
+    for (ui::Page* page : pages_) {
+        page->Started(report);
+    }
+    for (ui::Page* page : pages_) {
+        if (page->PanelId() == StartPanelId()) {
+            SelectPage(*page);
+        }
+    }
+    // Reading the settings moved controls; a fresh window has nothing to apply.
+    ClearChanges();
 }
 
-std::string MainWindowModel::FreeRamLine() const {
-    return "Free RAM: " + std::to_string(sample_.availPhysMB) + " MB";
-}
-
-void MainWindowModel::SelectPage(PageIndex page) {
-    visible_.fill(false);
+void MainWindowModel::SelectPage(ui::Page& page) {
     statusTimerEnabled_ = true;
-    switch (page) {
-        case PageIndex::Optimizer:
-            scaleTop_ = std::to_string(sample_.totalPhysMB);
-            scaleMiddle_ = std::to_string(sample_.totalPhysMB >> 1);
-            scaleBottom_ = "0";
-            quickInfo_ = {TextTable::Row(kRowMoveCursor), ""};
-            title_ = NavCaption(NavEntry::Optimizer);
-            break;
-        case PageIndex::Shortcut: title_ = NavCaption(NavEntry::Shortcut); break;
-        case PageIndex::Startup: {
-            title_ = NavCaption(NavEntry::Startup);
-            // Refilling the list must not count as a change.
-            pages_.RepaintStartupList();
-            const bool applyWas = applyEnabled_;
-            pages_.RefillStartupList();
-            applyEnabled_ = applyWas;
-            pages_.RepaintStartupList();
-            pages_.DisableDeleteItem();
-            break;
+    title_ = page.Title();
+    const bool applyWas = applyEnabled_;
+    page.Shown(quickInfo_);
+    applyEnabled_ = applyWas;
+    visible_ = &page;
+}
+
+void MainWindowModel::PressNav(int navId) {
+    for (ui::Page* page : pages_) {
+        if (page->NavId() == navId) {
+            if (page != visible_) {
+                SelectPage(*page);
+            }
+            return;
         }
-        case PageIndex::SystemInfo:
-            title_ = NavCaption(NavEntry::SystemInfo);
-            systemInfoTab_ = 0;
-            pages_.RefillSystemInfo();
-            break;
-        case PageIndex::TweakNt:
-            pages_.HideNtTweakEditors();
-            title_ = NavCaption(NavEntry::Tweak);
-            break;
-        case PageIndex::Tweak9x: title_ = NavCaption(NavEntry::Tweak); break;
-    }
-    visible_[static_cast<int>(page)] = true;
-}
-
-void MainWindowModel::PressNav(NavEntry entry) {
-    std::optional<PageIndex> page;
-    switch (entry) {
-        case NavEntry::Optimizer: page = PageIndex::Optimizer; break;
-        case NavEntry::SystemInfo: page = PageIndex::SystemInfo; break;
-        case NavEntry::Startup: page = PageIndex::Startup; break;
-        case NavEntry::Shortcut: page = PageIndex::Shortcut; break;
-        case NavEntry::Tweak: page = TweakPage(); break;
-    }
-    if (page && !PageVisible(*page)) {
-        SelectPage(*page);
     }
 }
 
-void MainWindowModel::PointerOver(QuickInfoItem item) {
-    quickInfo_ = QuickInfoFor(item, sample_.totalPhysMB);
+void MainWindowModel::PointerOver(int controlId) {
+    for (const ui::Page* page : pages_) {
+        if (auto lines = page->QuickInfo(controlId)) {
+            quickInfo_ = std::move(*lines);
+            return;
+        }
+    }
 }
 
 std::string MainWindowModel::HelpAddress() const {
-    // The first visible page in this order decides.
-    static constexpr struct {
-        PageIndex page;
-        const char* topic;
-    } kTopics[] = {
-        {PageIndex::Optimizer, "::/RAM Optimizer.htm"}, {PageIndex::Shortcut, "::/Shortcut.htm"},
-        {PageIndex::TweakNt, "::/TweakNT.htm"},         {PageIndex::Tweak9x, "::/Tweak9x.htm"},
-        {PageIndex::Startup, "::/Startup.htm"},
-    };
-    for (const auto& entry : kTopics) {
-        if (PageVisible(entry.page)) {
-            return facts_.helpFilePath + entry.topic;
-        }
+    if (visible_ == nullptr) {
+        return facts_.helpFilePath;
     }
-    if (PageVisible(PageIndex::SystemInfo)) {
-        static constexpr const char* kTabTopics[] = {"::/Windows.htm", "::/Process.htm", "::/Memory.htm"};
-        if (systemInfoTab_ >= 0 && systemInfoTab_ < 3) {
-            return facts_.helpFilePath + kTabTopics[systemInfoTab_];
-        }
-    }
-    // Nothing visible: the help call still runs, with the bare file.
-    return facts_.helpFilePath;
+    return facts_.helpFilePath + visible_->HelpTopic();
 }
 
 }  // namespace talvane

@@ -1,86 +1,75 @@
-// The main window's state: which page shows, its title, quick info, graph labels and Apply.
+// The main window's state over its list of pages: which one shows, its title, quick info and Apply, and the
+// order in which the pages are built, read, written and ticked.
 #pragma once
 
-#include "ui/form_table.h"
-
-#include <array>
-#include <optional>
 #include <string>
+#include <vector>
 
-#include "base/memory_sample.h"
+#include "base/quick_info.h"
 #include "base/startup_facts.h"
-#include "shell/quick_info.h"
+#include "settings/save_report.h"
+#include "ui/form_table.h"
+#include "ui/page.h"
 
 namespace talvane {
 
-enum class PageIndex : int { Optimizer = 0, Shortcut = 1, Startup = 2, SystemInfo = 3, TweakNt = 4, Tweak9x = 5 };
-constexpr int kPageCount = 6;
-
-enum class NavEntry { Optimizer, SystemInfo, Startup, Shortcut, Tweak };
-
-// What pages owned elsewhere do when they are shown; each page fills in its own.
-class PageActions {
+// What only the window does while it is being created.
+class StartSteps {
 public:
-    virtual ~PageActions() = default;
-    virtual void RepaintStartupList() {}
-    virtual void RefillStartupList() {}
-    virtual void DisableDeleteItem() {}
-    virtual void RefillSystemInfo() {}
-    virtual void HideNtTweakEditors() {}
+    virtual ~StartSteps() = default;
+    virtual void DetermineFamily() = 0;
+    virtual void TakeFirstSample() = 0;
+    virtual void ReadDirectories() = 0;
+    virtual void ReadShellFolders() = 0;
+    virtual void ReadInstallDir() = 0;
+    // Creates the page's controls and sets their text-table rows.
+    virtual void CreateControls(ui::Page& page) = 0;
 };
 
 class MainWindowModel {
 public:
-    MainWindowModel(const StartupFacts& facts, const MemorySample& sample, PageActions& pages)
-        : facts_(facts), sample_(sample), pages_(pages) {}
+    MainWindowModel(const StartupFacts& facts, std::vector<ui::Page*> pages)
+        : facts_(facts), allPages_(std::move(pages)) {}
 
-    void SelectPage(PageIndex page);
-    // Does nothing when the entry's page shows already, or on a family without a tweak page.
-    void PressNav(NavEntry entry);
-    void PointerOver(QuickInfoItem item);
+    // The facts first, then every page of this family built, read and started, then the first page shown
+    // with nothing to apply. Failed writes of the first start go to `report`.
+    void Create(StartSteps& steps, SaveReport& report);
 
-    // Help file path and topic for what shows now.
+    // Shows the page; showing a page is never a change, whatever it refills.
+    void SelectPage(ui::Page& page);
+    // Does nothing when the entry's page shows already, or when no page of this family answers it.
+    void PressNav(int navId);
+    // The pointer is over a control, or over a page panel's empty area (the panel's ID).
+    void PointerOver(int controlId);
+
+    // Help file path and the shown page's topic; the bare file while no page shows.
     [[nodiscard]] std::string HelpAddress() const;
 
     void MarkChanged() { applyEnabled_ = true; }
     void ClearChanges() { applyEnabled_ = false; }
     [[nodiscard]] bool ApplyEnabled() const { return applyEnabled_; }
 
-    void SelectSystemInfoTab(int tab) { systemInfoTab_ = tab; }
-    [[nodiscard]] int SystemInfoTab() const { return systemInfoTab_; }
-
-    [[nodiscard]] bool PageVisible(PageIndex page) const { return visible_[static_cast<int>(page)]; }
-    [[nodiscard]] std::optional<PageIndex> VisiblePage() const;
+    // The pages of this family, once Create has run, in the order Apply writes them.
+    [[nodiscard]] const std::vector<ui::Page*>& Pages() const { return pages_; }
+    [[nodiscard]] ui::Page* Visible() const { return visible_; }
     [[nodiscard]] const std::string& Title() const { return title_; }
     [[nodiscard]] const QuickInfoLines& QuickInfo() const { return quickInfo_; }
     [[nodiscard]] bool StatusTimerEnabled() const { return statusTimerEnabled_; }
-    [[nodiscard]] const std::string& ScaleTop() const { return scaleTop_; }
-    [[nodiscard]] const std::string& ScaleMiddle() const { return scaleMiddle_; }
-    [[nodiscard]] const std::string& ScaleBottom() const { return scaleBottom_; }
-
-    // "Free RAM: N MB" from the latest sample.
-    [[nodiscard]] std::string FreeRamLine() const;
-    [[nodiscard]] std::optional<PageIndex> TweakPage() const;
 
 private:
     const StartupFacts& facts_;
-    const MemorySample& sample_;
-    PageActions& pages_;
-
-    std::array<bool, kPageCount> visible_{};
+    std::vector<ui::Page*> allPages_;
+    std::vector<ui::Page*> pages_;
+    ui::Page* visible_ = nullptr;
     std::string title_;
     QuickInfoLines quickInfo_{"Detail", "Detail"};
-    std::string scaleTop_;
-    std::string scaleMiddle_;
-    std::string scaleBottom_;
     bool applyEnabled_ = false;
     bool statusTimerEnabled_ = false;
-    int systemInfoTab_ = 0;
 };
 
-// The caption of a navigation entry, which is also its page's title.
-std::string NavCaption(NavEntry entry);
-
+// The window's own controls: toolbar, navigation, content area, the empty page panels and quick info.
 const FormTable& MainWindowForm();
+// The panel shown at start.
+int StartPanelId();
 
 }  // namespace talvane

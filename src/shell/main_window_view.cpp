@@ -2,10 +2,9 @@
 
 #include <windowsx.h>
 
-#include "base/text_table.h"
 #include "control_ids.h"
-#include "settings/engine_contract.h"
 #include "settings/settings_store.h"
+#include "shell/page_list.h"
 #include "shell/start_routine.h"
 #include "ui/flat_button.h"
 
@@ -18,27 +17,15 @@ constexpr UINT_PTR kStatusTimer = 1;
 constexpr UINT kReportFailedSaves = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-constexpr int kPageIds[kPageCount] = {IDC_FORM1_PAGE0, IDC_FORM1_PAGE1, IDC_FORM1_PAGE2,
-                                      IDC_FORM1_PAGE3, IDC_FORM1_PAGE4, IDC_FORM1_PAGE5};
+constexpr int kNavIds[] = {IDC_FORM1_NAV_OPTIMIZER, IDC_FORM1_NAV_SYSINFO, IDC_FORM1_NAV_STARTUP,
+                           IDC_FORM1_NAV_SHORTCUT, IDC_FORM1_NAV_TWEAK};
 
-std::optional<NavEntry> NavEntryFor(int id) {
-    switch (id) {
-        case IDC_FORM1_NAV_OPTIMIZER: return NavEntry::Optimizer;
-        case IDC_FORM1_NAV_SYSINFO: return NavEntry::SystemInfo;
-        case IDC_FORM1_NAV_STARTUP: return NavEntry::Startup;
-        case IDC_FORM1_NAV_SHORTCUT: return NavEntry::Shortcut;
-        case IDC_FORM1_NAV_TWEAK: return NavEntry::Tweak;
-        default: return std::nullopt;
+std::vector<ui::Page*> Raw(const std::vector<std::unique_ptr<ui::Page>>& pages) {
+    std::vector<ui::Page*> raw;
+    for (const auto& page : pages) {
+        raw.push_back(page.get());
     }
-}
-
-std::optional<int> PageNumberOf(int id) {
-    for (int i = 0; i < kPageCount; ++i) {
-        if (kPageIds[i] == id) {
-            return i;
-        }
-    }
-    return std::nullopt;
+    return raw;
 }
 
 }  // namespace
@@ -46,10 +33,11 @@ std::optional<int> PageNumberOf(int id) {
 MainWindow::MainWindow(AppContext& context, Dialogs& dialogs)
     : context_(context),
       dialogs_(dialogs),
-      model_(context.facts, context.sample, *this),
-      optimizerPage_([this] { model_.MarkChanged(); }),
-      applyClose_(model_, *this, context.prompts, context.power),
-      sampler_(context.system, context.clock, context.registry, context.facts, context.sample, loadHistory_) {}
+      pages_(CreatePages(context, form_, *this)),
+      model_(context.facts, Raw(pages_)),
+      applyClose_(model_, context.windows, context.prompts, context.power) {}
+
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create() {
     if (!Register(context_.instance, kMainWindowClass, context_.theme.AppIcon(),
@@ -64,12 +52,15 @@ bool MainWindow::Create() {
 void MainWindow::Show() {
     ShowWindow(Handle(), SW_SHOWNORMAL);
     UpdateWindow(Handle());
+    for (ui::Page* page : model_.Pages()) {
+        page->WindowShown();
+    }
 }
 
 void MainWindow::FormCreate() {
-    form_.Build(context_.instance, Handle(), MainWindowForm(), context_.theme);
-    graph_.Attach(form_.Control(IDC_FORM1_GRAPH));
-    RunCreationSequence(*this, context_.facts);
+    form_.Build(context_.instance, Handle(), MainWindowForm().controls, context_.theme);
+    form_.ApplyTextRows(MainWindowForm().controls);
+    model_.Create(*this, applyClose_.Report());
     Render();
     if (!applyClose_.Report().Empty()) {
         PostMessageA(Handle(), kReportFailedSaves, 0, 0);
@@ -78,16 +69,10 @@ void MainWindow::FormCreate() {
 
 void MainWindow::DetermineFamily() {
     context_.facts.family = talvane::DetermineFamily(context_.system);
-    engineSwitch_.emplace(context_.registry, context_.processes, context_.windows, context_.facts.family);
 }
 
 void MainWindow::TakeFirstSample() {
     context_.sample = TakeMemorySample(context_.system);
-}
-
-void MainWindow::DrawFirstGraph() {
-    loadHistory_.Fill(context_.sample.memoryLoad);
-    DrawGraph();
 }
 
 void MainWindow::ReadDirectories() {
@@ -98,188 +83,119 @@ void MainWindow::ReadShellFolders() {
     talvane::ReadShellFolders(context_.shell, win32::FromHwnd(Handle()), context_.facts);
 }
 
-void MainWindow::ShowOptimizerPage() {
-    model_.SelectPage(PageIndex::Optimizer);
-}
-
-void MainWindow::DisableApply() {
-    model_.ClearChanges();
-}
-
-void MainWindow::SetSliderRanges() {
-    optimizerPage_.SetRanges(context_.sample.totalPhysMB);
-    for (const int id : {IDC_FORM1_TRACKBAR1, IDC_FORM1_TRACKBAR2}) {
-        SendMessageA(form_.Control(id), TBM_SETTICFREQ, 16, 0);
-    }
-}
-
-void MainWindow::ReadOptimizerSettings() {
-    const OptimizerSettings settings = talvane::ReadOptimizerSettings(context_.registry, context_.sample.totalPhysMB);
-    optimizerPage_.MoveTarget(settings.targetFreeRam);
-    optimizerPage_.MoveMinimum(settings.minimumFreeRam);
-}
-
-void MainWindow::WriteOptimizerSettings(SaveReport& report) {
-    OptimizerSettings settings;
-    settings.targetFreeRam = optimizerPage_.Target().Position();
-    settings.minimumFreeRam = optimizerPage_.Minimum().Position();
-    talvane::WriteOptimizerSettings(context_.registry, settings, report);
-}
-
-void MainWindow::NotifyEngine() {
-    talvane::NotifyEngine(context_.windows);
-}
-
-void MainWindow::FirstRunCheck() {
-    talvane::FirstRunCheck(context_.registry, context_.processes, context_.facts, *engineSwitch_, applyClose_.Report());
-}
-
-void MainWindow::ReportFailedSaves() {
-    applyClose_.Report().InformAndClear(context_.prompts, win32::FromHwnd(Handle()));
-}
-
-void MainWindow::OnSlider(HWND slider) {
-    const auto position = static_cast<std::uint32_t>(SendMessageA(slider, TBM_GETPOS, 0, 0));
-    if (slider == form_.Control(IDC_FORM1_TRACKBAR1)) {
-        optimizerPage_.MoveTarget(position);
-    } else if (slider == form_.Control(IDC_FORM1_TRACKBAR2)) {
-        optimizerPage_.MoveMinimum(position);
-    }
-    Render();
-}
-
-void MainWindow::ApplyTexts() {
-    form_.ApplyTextRows(MainWindowForm());
-}
-
 void MainWindow::ReadInstallDir() {
     SetInstallDir(context_.facts, talvane::ReadInstallDir(context_.registry, context_.system));
 }
 
-void MainWindow::DrawGraph() {
-    graph_.Draw(loadHistory_);
-    form_.SetText(IDC_FORM1_LABEL15, model_.FreeRamLine());
+void MainWindow::CreateControls(ui::Page& page) {
+    form_.Build(context_.instance, Handle(), page.Controls(), context_.theme);
+    form_.ApplyTextRows(page.Controls());
+}
+
+void MainWindow::MarkChanged() {
+    model_.MarkChanged();
+    RenderApply();
+}
+
+void MainWindow::NeedRestart() {
+    applyClose_.TweakChanged();
+}
+
+SaveReport& MainWindow::Report() {
+    return applyClose_.Report();
+}
+
+void MainWindow::ReportSaves() {
+    applyClose_.Report().InformAndClear(context_.prompts, Owner());
+}
+
+platform::WindowId MainWindow::Owner() const {
+    return win32::FromHwnd(Handle());
 }
 
 void MainWindow::StatusTick() {
-    sampler_.Tick(*this);
-}
-
-void MainWindow::ShowMemory(const LoadHistory& /*history*/) {
-    DrawGraph();
-}
-
-void MainWindow::RefreshEngineState() {
-    engineSwitch_->RefreshEngineState();
-    Render();
-}
-
-void MainWindow::SetCpuUsage(int percent) {
-    dialogs_.SetCpuUsage(percent);
+    context_.sample = TakeMemorySample(context_.system);
+    for (ui::Page* page : model_.Pages()) {
+        page->Tick();
+    }
 }
 
 void MainWindow::Render() {
     form_.SetText(IDC_FORM1_TITLE, model_.Title());
     form_.SetText(IDC_FORM1_QUICKINFO_LINE1, model_.QuickInfo().first);
     form_.SetText(IDC_FORM1_QUICKINFO_LINE2, model_.QuickInfo().second);
-    form_.SetText(IDC_FORM1_LABEL15, model_.FreeRamLine());
-    form_.SetText(IDC_FORM1_SCALE_TOP, model_.ScaleTop());
-    form_.SetText(IDC_FORM1_SCALE_MIDDLE, model_.ScaleMiddle());
-    form_.SetText(IDC_FORM1_SCALE_BOTTOM, model_.ScaleBottom());
     // Show the new page before hiding the old one, so nothing flashes through.
-    const std::optional<PageIndex> visible = model_.VisiblePage();
-    if (visible) {
-        form_.Show(kPageIds[static_cast<int>(*visible)], true);
+    const ui::Page* visible = model_.Visible();
+    if (visible != nullptr) {
+        form_.Show(visible->PanelId(), true);
     }
-    for (int i = 0; i < kPageCount; ++i) {
-        if (!visible || static_cast<int>(*visible) != i) {
-            form_.Show(kPageIds[i], false);
+    for (const auto& page : pages_) {
+        if (page.get() != visible) {
+            form_.Show(page->PanelId(), false);
         }
     }
-    const struct {
-        int id;
-        const Slider& slider;
-        int amountId;
-        std::string amount;
-    } sliders[] = {
-        {IDC_FORM1_TRACKBAR1, optimizerPage_.Target(), IDC_FORM1_LABEL5, optimizerPage_.TargetAmount()},
-        {IDC_FORM1_TRACKBAR2, optimizerPage_.Minimum(), IDC_FORM1_LABEL6, optimizerPage_.MinimumAmount()},
-    };
-    for (const auto& s : sliders) {
-        const HWND control = form_.Control(s.id);
-        if (static_cast<std::uint32_t>(SendMessageA(control, TBM_GETRANGEMAX, 0, 0)) != s.slider.Maximum()) {
-            SendMessageA(control, TBM_SETRANGEMIN, FALSE, static_cast<LPARAM>(s.slider.Minimum()));
-            SendMessageA(control, TBM_SETRANGEMAX, TRUE, static_cast<LPARAM>(s.slider.Maximum()));
-        }
-        if (static_cast<std::uint32_t>(SendMessageA(control, TBM_GETPOS, 0, 0)) != s.slider.Position()) {
-            SendMessageA(control, TBM_SETPOS, TRUE, static_cast<LPARAM>(s.slider.Position()));
-        }
-        form_.SetText(s.amountId, s.amount);
-    }
-    SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON5), BM_SETCHECK,
-                 engineSwitch_->EnablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON4), BM_SETCHECK,
-                 engineSwitch_->DisablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (const HWND apply = form_.Control(IDC_FORM1_APPLY)) {
-        EnableWindow(apply, model_.ApplyEnabled() ? TRUE : FALSE);
-    }
+    RenderApply();
     if (model_.StatusTimerEnabled()) {
         // SetTimer with the same ID replaces the timer; only start it once.
         static_cast<void>(SetTimer(Handle(), kStatusTimer, 1000, nullptr));
     }
 }
 
-void MainWindow::OnCommand(int id) {
-    if (const std::optional<NavEntry> entry = NavEntryFor(id)) {
-        model_.PressNav(*entry);
-        Render();
-        return;
+void MainWindow::RenderApply() {
+    if (const HWND apply = form_.Control(IDC_FORM1_APPLY)) {
+        EnableWindow(apply, model_.ApplyEnabled() ? TRUE : FALSE);
     }
-    switch (id) {
-        case IDC_FORM1_HELP: context_.help.Show(win32::FromHwnd(Handle()), model_.HelpAddress()); break;
-        case IDC_FORM1_HOMEPAGE:
-            context_.shell.ShellExecute(win32::FromHwnd(Handle()), "open", kHomePageAddress, platform::kSwShow);
-            break;
-        case IDC_FORM1_ABOUT: dialogs_.ShowAbout(Handle()); break;
-        case IDC_FORM1_SPEEDBUTTON3: dialogs_.ShowMoreOptions(Handle()); break;
-        case IDC_FORM1_APPLY:
-            applyClose_.SaveNow(win32::FromHwnd(Handle()));
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    for (const int nav : kNavIds) {
+        if (id == nav && code == BN_CLICKED) {
+            model_.PressNav(id);
             Render();
-            break;
-        case IDC_FORM1_CANCEL:
-            applyClose_.PressCancel();
-            PostMessageA(Handle(), WM_CLOSE, 0, 0);
-            break;
-        case IDC_FORM1_SPEEDBUTTON5:
-            engineSwitch_->PressEnable(applyClose_.Report());
-            Render();
-            ReportFailedSaves();
-            break;
-        case IDC_FORM1_SPEEDBUTTON4:
-            engineSwitch_->PressDisable(applyClose_.Report());
-            Render();
-            ReportFailedSaves();
-            break;
-        default: break;
+            return;
+        }
+    }
+    if (code == BN_CLICKED) {
+        switch (id) {
+            case IDC_FORM1_HELP: context_.help.Show(Owner(), model_.HelpAddress()); return;
+            case IDC_FORM1_HOMEPAGE:
+                context_.shell.ShellExecute(Owner(), "open", kHomePageAddress, platform::kSwShow);
+                return;
+            case IDC_FORM1_ABOUT: dialogs_.ShowAbout(Handle()); return;
+            case IDC_FORM1_APPLY:
+                static_cast<void>(applyClose_.SaveNow(Owner()));
+                Render();
+                return;
+            case IDC_FORM1_CANCEL:
+                applyClose_.PressCancel();
+                PostMessageA(Handle(), WM_CLOSE, 0, 0);
+                return;
+            default: break;
+        }
+    }
+    for (ui::Page* page : model_.Pages()) {
+        if (page->Command(id, code)) {
+            return;
+        }
+    }
+}
+
+// A save the user asked for that failed keeps the window open with the user's values.
+void MainWindow::OnClose() {
+    if (applyClose_.CloseQuery(Owner())) {
+        DestroyWindow(Handle());
+    } else {
+        Render();
     }
 }
 
 void MainWindow::OnPanelMouseMove(HWND panel, LPARAM point) {
     const POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     const HWND under = ChildWindowFromPointEx(panel, at, CWP_SKIPINVISIBLE);
-    std::optional<QuickInfoItem> item;
-    if (under == panel || under == nullptr) {
-        if (const std::optional<int> page = PageNumberOf(GetDlgCtrlID(panel))) {
-            item = QuickInfoItemForPage(*page);
-        }
-    } else {
-        item = QuickInfoItemForControl(GetDlgCtrlID(under));
-    }
-    if (item) {
-        model_.PointerOver(*item);
-        form_.SetText(IDC_FORM1_QUICKINFO_LINE1, model_.QuickInfo().first);
-        form_.SetText(IDC_FORM1_QUICKINFO_LINE2, model_.QuickInfo().second);
-    }
+    const HWND described = under == nullptr ? panel : under;
+    model_.PointerOver(GetDlgCtrlID(described));
+    form_.SetText(IDC_FORM1_QUICKINFO_LINE1, model_.QuickInfo().first);
+    form_.SetText(IDC_FORM1_QUICKINFO_LINE2, model_.QuickInfo().second);
 }
 
 bool MainWindow::OnSetCursor(HWND under) {
@@ -302,11 +218,7 @@ void MainWindow::UpdatePalette() {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: FormCreate(); return 0;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED) {
-                OnCommand(LOWORD(wParam));
-            }
-            return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_DRAWITEM:
             ui::DrawFlatButton(context_.theme, form_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -336,14 +248,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_HSCROLL:
             if (lParam != 0) {
-                OnSlider(reinterpret_cast<HWND>(lParam));
+                const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+                for (ui::Page* page : model_.Pages()) {
+                    if (page->Scrolled(id)) {
+                        break;
+                    }
+                }
             }
             return 0;
-        case kReportFailedSaves: ReportFailedSaves(); return 0;
-        case WM_CLOSE:
-            applyClose_.CloseQuery(win32::FromHwnd(Handle()));
-            DestroyWindow(Handle());
-            return 0;
+        case kReportFailedSaves: ReportSaves(); return 0;
+        case WM_CLOSE: OnClose(); return 0;
         case WM_DESTROY:
             KillTimer(Handle(), kStatusTimer);
             PostQuitMessage(0);

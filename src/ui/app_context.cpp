@@ -2,6 +2,6 @@
 
 namespace talvane {
 
-AppContext::AppContext(HINSTANCE inst) : instance(inst), theme(inst), help(htmlHelp, system, prompts, shell) {}
+AppContext::AppContext(HINSTANCE inst) : instance(inst), theme(inst), help(htmlHelp, system, prompts, shell, files) {}
 
 }  // namespace talvane

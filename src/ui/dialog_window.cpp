@@ -19,7 +19,7 @@ bool DialogWindow::Create(const char* caption) {
                         frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr)) {
         return false;
     }
-    form_.Build(instance_, Handle(), table_, theme_);
+    form_.Build(instance_, Handle(), table_.controls, theme_);
     OnCreate();
     return true;
 }

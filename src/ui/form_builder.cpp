@@ -197,8 +197,8 @@ bool Form::RegisterClasses(HINSTANCE instance) {
     return RegisterClassA(&panel) != 0 && RegisterClassA(&graph) != 0;
 }
 
-void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme) {
-    for (const ControlRow& entry : table.controls) {
+void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
+    for (const ControlRow& entry : rows) {
         const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
         const std::string text = entry.text != nullptr ? entry.text : "";
         const void* params[2] = {&entry, &theme};
@@ -242,8 +242,8 @@ void Form::SetText(int id, const std::string& text) const {
     }
 }
 
-void Form::ApplyTextRows(const FormTable& table) const {
-    for (const ControlRow& entry : table.controls) {
+void Form::ApplyTextRows(const std::vector<ControlRow>& rows) const {
+    for (const ControlRow& entry : rows) {
         if (entry.textRow != kNoRow) {
             SetText(entry.id, TextTable::Row(entry.textRow));
         }

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/form_table.h"
 #include "ui/theme.h"
@@ -19,13 +20,14 @@ public:
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
     static bool RegisterClasses(HINSTANCE instance);
 
-    void Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme);
+    // Adds the rows' controls; a row's parent is the client area or a panel built before it.
+    void Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme);
 
     [[nodiscard]] HWND Control(int id) const;
     [[nodiscard]] const ControlRow* Row(int id) const;
     void SetText(int id, const std::string& text) const;
     // Every control with a text-table row takes its text from the table.
-    void ApplyTextRows(const FormTable& table) const;
+    void ApplyTextRows(const std::vector<ControlRow>& rows) const;
     void Show(int id, bool visible) const;
     // Repaints every panel with the theme's current colours.
     void RepaintPanels() const;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_page.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_power.h"
 #include "platform/types.h"
@@ -9,62 +10,61 @@
 namespace talvane {
 namespace {
 
-class RecordingSteps : public ApplySteps {
-public:
-    RecordingSteps(fakes::CallLog& log, MainWindowModel& model) : log_(log), model_(model) {}
-    long optimizerStatus = platform::kErrorSuccess;
-
-    void WriteTweakPage(SaveReport&) override { log_.Add("write tweaks"); }
-    void WriteOptimizerSettings(SaveReport& report) override {
-        log_.Add("write optimizer");
-        report.Check(optimizerStatus, "Target Fre RAM");
-    }
-    void ApplyStartupItems(SaveReport&) override { log_.Add("move startup items"); }
-    void ReadTweakPage() override { log_.Add("read tweaks"); }
-    void ReadOptimizerSettings() override {
-        log_.Add("read optimizer");
-        model_.MarkChanged();  // the sliders move when the stored values are read back
-    }
-    void NotifyEngine() override { log_.Add("notify engine"); }
-    void ShowPostApplyNote() override { log_.Add("note"); }
-
-private:
-    fakes::CallLog& log_;
-    MainWindowModel& model_;
-};
-
 class ApplyCloseTest : public ::testing::Test {
 protected:
+    ApplyCloseTest() {
+        optimizer.onRead = [this] { model.MarkChanged(); };
+    }
+    void Create() {
+        NoSteps steps;
+        SaveReport ignored;
+        model.Create(steps, ignored);
+        log.Clear();
+    }
+    struct NoSteps : StartSteps {
+        void DetermineFamily() override {}
+        void TakeFirstSample() override {}
+        void ReadDirectories() override {}
+        void ReadShellFolders() override {}
+        void ReadInstallDir() override {}
+        void CreateControls(ui::Page& /*page*/) override {}
+    };
+
     StartupFacts facts;
-    MemorySample sample;
-    PageActions pages;
-    MainWindowModel model{facts, sample, pages};
     fakes::CallLog log;
-    RecordingSteps steps{log, model};
+    fakes::FakePage tweaks{log, "tweaks", 1, 1};
+    fakes::FakePage optimizer{log, "optimizer", StartPanelId(), 2};
+    MainWindowModel model{facts, {&tweaks, &optimizer}};
+    fakes::FakeWindows windows{&log};
     fakes::FakePrompts prompts;
     fakes::FakePower power{log};
-    ApplyClose apply{model, steps, prompts, power};
+    ApplyClose apply{model, windows, prompts, power};
 };
 
 TEST_F(ApplyCloseTest, SaveNowRunsInOrderAndClearsApply) {
+    windows.windows.push_back({9, "TForm1", "Talvane", false});
+    Create();
     model.MarkChanged();
-    apply.SaveNow(1);
-    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"write tweaks", "write optimizer", "move startup items",
-                                                       "read tweaks", "read optimizer", "notify engine", "note"}));
+    EXPECT_TRUE(apply.SaveNow(1));
+    EXPECT_EQ(log.Entries(),
+              (std::vector<std::string>{"tweaks write", "optimizer write", "tweaks read", "optimizer read",
+                                        "SendMessage 9 1105", "tweaks applied", "optimizer applied"}));
     EXPECT_FALSE(model.ApplyEnabled());
     EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(ApplyCloseTest, FailedWriteIsNamedAndApplyStaysEnabled) {
+    windows.windows.push_back({9, "TForm1", "Talvane", false});
+    Create();
     model.MarkChanged();
-    steps.optimizerStatus = platform::kErrorAccessDenied;
-    apply.SaveNow(1);
+    optimizer.writeStatus = platform::kErrorAccessDenied;
+    EXPECT_FALSE(apply.SaveNow(1));
     EXPECT_TRUE(model.ApplyEnabled());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "Information");
-    EXPECT_NE(prompts.shown[0].text.find("Target Fre RAM"), std::string::npos);
-    EXPECT_EQ(log.IndexOf("read optimizer"), -1) << "the user's values stay for another try";
-    EXPECT_NE(log.IndexOf("notify engine"), -1);
+    EXPECT_NE(prompts.shown[0].text.find("optimizer"), std::string::npos);
+    EXPECT_EQ(log.IndexOf("optimizer read"), -1) << "the user's values stay for another try";
+    EXPECT_NE(log.IndexOf("SendMessage 9 1105"), -1);
 }
 
 TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
@@ -79,6 +79,8 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
         std::vector<std::string> questions;
         bool saved;
         bool restarted;
+        bool writeFails = false;
+        bool closes = true;
     } cases[] = {
         {"clean, nothing to ask", false, false, false, {}, {}, false, false},
         {"dirty, yes", true, false, false, {platform::Answer::Yes}, {unsaved}, true, false},
@@ -110,17 +112,22 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
         {"applied earlier after a tweak", false, true, false, {platform::Answer::Yes}, {restart}, false, true},
         {"cancel with changes", true, true, true, {}, {}, false, false},
         {"cancel when clean", false, false, true, {}, {}, false, false},
+        // A failed save keeps the window, and the user's values, for another try.
+        {"dirty, yes, the save fails", true, true, false, {platform::Answer::Yes}, {unsaved}, true, false, true, false},
     };
     for (const auto& c : cases) {
         StartupFacts f;
-        MemorySample s;
-        PageActions p;
-        MainWindowModel m(f, s, p);
         fakes::CallLog l;
-        RecordingSteps st(l, m);
+        fakes::FakePage page(l, "optimizer", StartPanelId(), 2);
+        page.writeStatus = c.writeFails ? platform::kErrorAccessDenied : platform::kErrorSuccess;
+        MainWindowModel m(f, {&page});
+        NoSteps steps;
+        SaveReport ignored;
+        m.Create(steps, ignored);
+        fakes::FakeWindows w;
         fakes::FakePrompts pr;
         fakes::FakePower pw(l);
-        ApplyClose a(m, st, pr, pw);
+        ApplyClose a(m, w, pr, pw);
         if (c.dirty) {
             m.MarkChanged();
         }
@@ -131,15 +138,16 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
             a.PressCancel();
         }
         pr.answers.assign(c.answers.begin(), c.answers.end());
-        a.CloseQuery(1);
+        EXPECT_EQ(a.CloseQuery(1), c.closes) << c.name;
 
         std::vector<std::string> asked;
         for (const auto& shown : pr.shown) {
-            EXPECT_EQ(shown.caption, "Confirm") << c.name;
-            asked.push_back(shown.text);
+            if (shown.caption == "Confirm") {
+                asked.push_back(shown.text);
+            }
         }
         EXPECT_EQ(asked, c.questions) << c.name;
-        EXPECT_EQ(l.IndexOf("write optimizer") != -1, c.saved) << c.name;
+        EXPECT_EQ(l.IndexOf("optimizer write") != -1, c.saved) << c.name;
         EXPECT_EQ(l.IndexOf("ExitWindowsEx 2 0") != -1, c.restarted) << c.name;
         if (c.restarted) {
             const int exit = l.IndexOf("ExitWindowsEx 2 0");

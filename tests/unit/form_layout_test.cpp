@@ -2,9 +2,11 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 #include "control_ids.h"
 #include "optimizer/more_options.h"
+#include "optimizer/optimizer_page.h"
 #include "shell/about_box.h"
 #include "shell/main_window_model.h"
 #include "ui/form_table.h"
@@ -12,9 +14,11 @@
 namespace talvane {
 namespace {
 
-void ExpectWellFormed(const FormTable& form) {
+void ExpectWellFormed(const FormTable& form, const std::vector<ControlRow>& more = {}) {
+    std::vector<ControlRow> rows = form.controls;
+    rows.insert(rows.end(), more.begin(), more.end());
     std::map<int, const ControlRow*> seen;
-    for (const ControlRow& control : form.controls) {
+    for (const ControlRow& control : rows) {
         EXPECT_TRUE(seen.emplace(control.id, &control).second) << "duplicate id " << control.id;
         int parentWidth = form.clientWidth;
         int parentHeight = form.clientHeight;
@@ -33,7 +37,7 @@ void ExpectWellFormed(const FormTable& form) {
 }
 
 TEST(FormLayoutTest, MainWindowControlsLieInsideTheirParents) {
-    ExpectWellFormed(MainWindowForm());
+    ExpectWellFormed(MainWindowForm(), OptimizerPageControls());
 }
 
 TEST(FormLayoutTest, MainWindowHasTheFixedRegions) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fake_files.h"
 #include "fakes/fake_platform.h"
 
 namespace talvane {
@@ -13,10 +14,12 @@ protected:
     fakes::FakeSystem system;
     fakes::FakePrompts prompts;
     fakes::FakeShell shell;
-    HelpCaller caller{help, system, prompts, shell};
+    fakes::FakeFiles files;
+    HelpCaller caller{help, system, prompts, shell, files};
 };
 
 TEST_F(HelpCallerTest, OpensTheTopicAndLoadsTheLibraryOnce) {
+    files.AddFile("C:\\T\\Help.chm");
     caller.Show(7, "C:\\T\\Help.chm::/Process.htm");
     caller.Show(7, "C:\\T\\Help.chm::/Memory.htm");
     EXPECT_EQ(help.loadAttempts, 1);
@@ -49,6 +52,8 @@ TEST_F(HelpCallerTest, MissingLibraryBeepsAndOffersTheDownloadUntilAccepted) {
 }
 
 TEST_F(HelpCallerTest, LibraryFoundLaterIsUsedFromThen) {
+    files.AddFile("b");
+    files.AddFile("c");
     help.available = false;
     caller.Show(7, "a");
     help.available = true;
@@ -56,6 +61,15 @@ TEST_F(HelpCallerTest, LibraryFoundLaterIsUsedFromThen) {
     caller.Show(7, "c");
     EXPECT_EQ(help.loadAttempts, 2);
     EXPECT_EQ(help.topics, (std::vector<std::string>{"b", "c"}));
+}
+
+TEST_F(HelpCallerTest, MissingHelpFileIsNamedOnce) {
+    caller.Show(7, "C:\\T\\Help.chm::/Process.htm");
+    EXPECT_TRUE(help.topics.empty());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Information");
+    EXPECT_NE(prompts.shown[0].text.find("\"C:\\T\\Help.chm\""), std::string::npos);
+    EXPECT_TRUE(system.beeps.empty()) << "the library's own handling stays for a missing library";
 }
 
 }  // namespace

@@ -5,164 +5,118 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_page.h"
+
 namespace talvane {
 namespace {
 
-class RecordingPages : public PageActions {
-public:
-    std::vector<std::string> calls;
-    MainWindowModel* model = nullptr;
-    bool refillChangesSomething = false;
+constexpr int kNavOptimizer = 1;
+constexpr int kNavStartup = 2;
+constexpr int kNavTweak = 3;
 
-    void RepaintStartupList() override { calls.push_back("repaint"); }
-    void RefillStartupList() override {
-        calls.push_back("refill");
-        // Filling check marks fires the same handler a user's click does.
-        if (refillChangesSomething && model != nullptr) {
-            model->MarkChanged();
-        }
+class RecordingSteps : public StartSteps {
+public:
+    RecordingSteps(fakes::CallLog& log, StartupFacts& facts, WindowsFamily family)
+        : log_(log), facts_(facts), family_(family) {}
+    void DetermineFamily() override {
+        log_.Add("family");
+        facts_.family = family_;
     }
-    void DisableDeleteItem() override { calls.push_back("disable delete"); }
-    void RefillSystemInfo() override { calls.push_back("refill system info"); }
-    void HideNtTweakEditors() override { calls.push_back("hide editors"); }
+    void TakeFirstSample() override { log_.Add("sample"); }
+    void ReadDirectories() override { log_.Add("directories"); }
+    void ReadShellFolders() override { log_.Add("folders"); }
+    void ReadInstallDir() override { log_.Add("install dir"); }
+    void CreateControls(ui::Page& page) override { log_.Add(page.Title() + " controls"); }
+
+private:
+    fakes::CallLog& log_;
+    StartupFacts& facts_;
+    WindowsFamily family_;
 };
 
+// Pages as the shell lists them: tweak pages of both families, the start page and one more.
 class MainWindowModelTest : public ::testing::Test {
 protected:
     MainWindowModelTest() {
-        facts.family = WindowsFamily::WinXP;
         facts.helpFilePath = "C:\\Talvane\\Help.chm";
-        sample.totalPhysMB = 512;
-        sample.availPhysMB = 300;
-        pages.model = &model;
+        tweakNt.existsOn = IsNtFamily;
+        tweak9x.existsOn = Is9xFamily;
+        optimizer.onRead = [this] { model.MarkChanged(); };
     }
+    void Create(WindowsFamily family) {
+        RecordingSteps steps(log, facts, family);
+        model.Create(steps, report);
+    }
+
     StartupFacts facts;
-    MemorySample sample;
-    RecordingPages pages;
-    MainWindowModel model{facts, sample, pages};
+    fakes::CallLog log;
+    fakes::FakePage tweakNt{log, "tweakNT", 104, kNavTweak};
+    fakes::FakePage tweak9x{log, "tweak9x", 105, kNavTweak};
+    fakes::FakePage optimizer{log, "optimizer", StartPanelId(), kNavOptimizer};
+    fakes::FakePage startup{log, "startup", 102, kNavStartup};
+    MainWindowModel model{facts, {&tweakNt, &tweak9x, &optimizer, &startup}};
+    SaveReport report;
 };
 
-TEST_F(MainWindowModelTest, ShowingTheOptimizerSetsScaleFreeRamAndQuickInfo) {
-    EXPECT_EQ(model.QuickInfo().first, "Detail");
-    model.SelectPage(PageIndex::Optimizer);
-    EXPECT_TRUE(model.PageVisible(PageIndex::Optimizer));
-    EXPECT_EQ(model.Title(), "RAM Optimizer");
-    EXPECT_EQ(model.ScaleTop(), "512");
-    EXPECT_EQ(model.ScaleMiddle(), "256");
-    EXPECT_EQ(model.ScaleBottom(), "0");
-    EXPECT_EQ(model.FreeRamLine(), "Free RAM: 300 MB");
-    EXPECT_EQ(model.QuickInfo().first, "Move your cursor to any item to get more information about it.");
-    EXPECT_EQ(model.QuickInfo().second, "");
+TEST_F(MainWindowModelTest, CreationBuildsReadsAndStartsThePagesOfTheFamily) {
+    Create(WindowsFamily::Win98);
+    EXPECT_EQ(log.Entries(),
+              (std::vector<std::string>{"family", "sample", "directories", "folders", "install dir",
+                                        "tweak9x title controls", "tweak9x build", "optimizer title controls",
+                                        "optimizer build", "startup title controls", "startup build", "tweak9x read",
+                                        "optimizer read", "startup read", "tweak9x started", "optimizer started",
+                                        "startup started", "optimizer shown"}));
+    EXPECT_EQ(model.Visible(), &optimizer);
+    EXPECT_EQ(model.Title(), "optimizer title");
     EXPECT_TRUE(model.StatusTimerEnabled());
+    EXPECT_FALSE(model.ApplyEnabled()) << "reading the settings is no change";
+    EXPECT_EQ(model.Pages(), (std::vector<ui::Page*>{&tweak9x, &optimizer, &startup}));
 }
 
-TEST_F(MainWindowModelTest, EachPageShowsAloneWithItsTitle) {
-    const struct {
-        PageIndex page;
-        const char* title;
-    } cases[] = {
-        {PageIndex::Shortcut, "Create Shortcut"},      {PageIndex::Startup, "Startup Manager"},
-        {PageIndex::SystemInfo, "System Information"}, {PageIndex::TweakNt, "Windows Tweak"},
-        {PageIndex::Tweak9x, "Windows Tweak"},         {PageIndex::Optimizer, "RAM Optimizer"},
-    };
-    for (const auto& c : cases) {
-        model.SelectPage(c.page);
-        EXPECT_EQ(model.Title(), c.title);
-        EXPECT_EQ(model.VisiblePage(), c.page);
-        for (int i = 0; i < kPageCount; ++i) {
-            EXPECT_EQ(model.PageVisible(static_cast<PageIndex>(i)), static_cast<int>(c.page) == i);
-        }
-    }
-}
-
-TEST_F(MainWindowModelTest, PressingTheShownEntryChangesNothing) {
-    model.SelectPage(PageIndex::Optimizer);
-    model.PointerOver(QuickInfoItem::TargetLabel);
-    model.PressNav(NavEntry::Optimizer);
-    EXPECT_EQ(model.QuickInfo().second, "reached. Usually, it is about 1/4 of your RAM.");
-
-    model.PressNav(NavEntry::Startup);
-    pages.calls.clear();
-    model.PressNav(NavEntry::Startup);
-    EXPECT_TRUE(pages.calls.empty()) << "the list is not refilled again";
-}
-
-TEST_F(MainWindowModelTest, StartupPageRefillKeepsTheApplyState) {
-    pages.refillChangesSomething = true;
+TEST_F(MainWindowModelTest, NavigationShowsEachPageOnceAndNeverCountsAsAChange) {
+    Create(WindowsFamily::WinXP);
+    startup.onShown = [this] { model.MarkChanged(); };  // refilling a list fires the user's handler
     for (const bool dirty : {false, true}) {
-        model.SelectPage(PageIndex::Optimizer);
-        if (dirty) {
-            model.MarkChanged();
-        } else {
-            model.ClearChanges();
-        }
-        pages.calls.clear();
-        model.PressNav(NavEntry::Startup);
+        model.PressNav(kNavOptimizer);
+        dirty ? model.MarkChanged() : model.ClearChanges();
+        log.Clear();
+        model.PressNav(kNavStartup);
+        model.PressNav(kNavStartup);
+        EXPECT_EQ(log.Entries(), std::vector<std::string>{"startup shown"}) << "the shown entry does nothing";
+        EXPECT_EQ(model.Visible(), &startup);
+        EXPECT_EQ(model.Title(), "startup title");
         EXPECT_EQ(model.ApplyEnabled(), dirty);
-        EXPECT_EQ(pages.calls, (std::vector<std::string>{"repaint", "refill", "repaint", "disable delete"}));
     }
 }
 
-TEST_F(MainWindowModelTest, SystemInfoStartsOnTheWindowsTab) {
-    model.SelectSystemInfoTab(2);
-    model.PressNav(NavEntry::SystemInfo);
-    EXPECT_EQ(model.SystemInfoTab(), 0);
-    EXPECT_EQ(pages.calls, std::vector<std::string>{"refill system info"});
-}
-
-TEST(MainWindowModelFamilyTest, TweakEntryOpensThePageOfTheFamily) {
+TEST_F(MainWindowModelTest, TweakEntryOpensThePageOfTheFamily) {
     const struct {
         WindowsFamily family;
-        std::optional<PageIndex> page;
+        fakes::FakePage* page;
     } cases[] = {
-        {WindowsFamily::Other9x, std::nullopt},       {WindowsFamily::Win98, PageIndex::Tweak9x},
-        {WindowsFamily::WinMe, PageIndex::Tweak9x},   {WindowsFamily::NT4, std::nullopt},
-        {WindowsFamily::Win2000, PageIndex::TweakNt}, {WindowsFamily::WinXP, PageIndex::TweakNt},
-        {WindowsFamily::Unsupported, std::nullopt},
+        {WindowsFamily::Other9x, &optimizer},     {WindowsFamily::Win98, &tweak9x},   {WindowsFamily::WinMe, &tweak9x},
+        {WindowsFamily::NT4, &optimizer},         {WindowsFamily::Win2000, &tweakNt}, {WindowsFamily::WinXP, &tweakNt},
+        {WindowsFamily::Unsupported, &optimizer},
     };
     for (const auto& c : cases) {
-        StartupFacts facts;
-        facts.family = c.family;
-        MemorySample sample;
-        RecordingPages pages;
-        MainWindowModel model(facts, sample, pages);
-        model.SelectPage(PageIndex::Optimizer);
-        model.PressNav(NavEntry::Tweak);
-        EXPECT_EQ(model.VisiblePage(), c.page.value_or(PageIndex::Optimizer)) << static_cast<int>(c.family);
-        EXPECT_EQ(pages.calls.size(), c.page == PageIndex::TweakNt ? 1u : 0u);
+        Create(c.family);
+        model.PressNav(kNavTweak);
+        EXPECT_EQ(model.Visible(), c.page) << static_cast<int>(c.family);
     }
 }
 
-TEST_F(MainWindowModelTest, HelpTopicFollowsThePageAndTab) {
-    const std::string file = "C:\\Talvane\\Help.chm";
-    model.SelectPage(PageIndex::Optimizer);
-    EXPECT_EQ(model.HelpAddress(), file + "::/RAM Optimizer.htm");
-    model.SelectPage(PageIndex::Shortcut);
-    EXPECT_EQ(model.HelpAddress(), file + "::/Shortcut.htm");
-    model.SelectPage(PageIndex::Startup);
-    EXPECT_EQ(model.HelpAddress(), file + "::/Startup.htm");
-    model.SelectPage(PageIndex::TweakNt);
-    EXPECT_EQ(model.HelpAddress(), file + "::/TweakNT.htm");
-    model.SelectPage(PageIndex::Tweak9x);
-    EXPECT_EQ(model.HelpAddress(), file + "::/Tweak9x.htm");
-    model.SelectPage(PageIndex::SystemInfo);
-    const char* tabs[] = {"::/Windows.htm", "::/Process.htm", "::/Memory.htm"};
-    for (int tab = 0; tab < 3; ++tab) {
-        model.SelectSystemInfoTab(tab);
-        EXPECT_EQ(model.HelpAddress(), file + tabs[tab]);
-    }
-}
+TEST_F(MainWindowModelTest, HelpAndQuickInfoFollowTheShownPage) {
+    EXPECT_EQ(model.HelpAddress(), "C:\\Talvane\\Help.chm") << "the bare file before any page shows";
+    Create(WindowsFamily::WinXP);
+    EXPECT_EQ(model.HelpAddress(), "C:\\Talvane\\Help.chm::/optimizer.htm");
+    model.PressNav(kNavStartup);
+    EXPECT_EQ(model.HelpAddress(), "C:\\Talvane\\Help.chm::/startup.htm");
 
-TEST_F(MainWindowModelTest, QuickInfoFollowsThePointer) {
-    model.SelectPage(PageIndex::Optimizer);
-    model.PointerOver(QuickInfoItem::TargetLabel);
-    EXPECT_EQ(model.QuickInfo().first,
-              "Define amounts of RAM that Talvane will try to recover when the minimum level is ");
-    model.PointerOver(QuickInfoItem::OptimizerArea);
-    EXPECT_EQ(model.QuickInfo().first, "Move your cursor to any item to get more information about it.");
-    EXPECT_EQ(model.QuickInfo().second, "");
-    model.PointerOver(QuickInfoItem::DiskCacheCheck);
-    EXPECT_EQ(model.QuickInfo().second, "at one time. Recommended size: 128 MB.");
+    optimizer.areaInfo = QuickInfoLines{"area", ""};
+    model.PointerOver(StartPanelId());
+    EXPECT_EQ(model.QuickInfo(), (QuickInfoLines{"area", ""}));
+    model.PointerOver(102);  // a page without a description keeps the lines
+    EXPECT_EQ(model.QuickInfo(), (QuickInfoLines{"area", ""}));
 }
 
 }  // namespace

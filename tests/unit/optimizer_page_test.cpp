@@ -50,5 +50,13 @@ TEST(OptimizerPageTest, OnlyRealMovesCountAsChanges) {
     EXPECT_EQ(changes, 4);
 }
 
+TEST(OptimizerPageTest, GraphTextsFollowTheSample) {
+    MemorySample sample;
+    sample.totalPhysMB = 511;
+    sample.availPhysMB = 300;
+    EXPECT_EQ(OptimizerPage::ScaleLabels(sample), (std::vector<std::string>{"511", "255", "0"}));
+    EXPECT_EQ(OptimizerPage::FreeRamLine(sample), "Free RAM: 300 MB");
+}
+
 }  // namespace
 }  // namespace talvane

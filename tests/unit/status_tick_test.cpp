@@ -15,9 +15,6 @@ public:
     std::vector<std::int32_t> newestPoints;
     std::vector<int> cpu;
 
-    void SetUptime(int row, const std::string& text) override {
-        calls.push_back("uptime " + std::to_string(row) + " " + text);
-    }
     void ShowMemory(const LoadHistory& history) override {
         calls.push_back("memory");
         newestPoints.push_back(history.Points()[0]);
@@ -32,10 +29,9 @@ public:
 class StatusTickTest : public ::testing::Test {
 protected:
     StatusTickTest() {
-        system.SetPhysicalMemory(512ull << 20, 256ull << 20, 50);
+        sample.memoryLoad = 50;
         history.Fill(0);
     }
-    fakes::FakeSystem system;
     fakes::FakeClock clock;
     fakes::FakePerfRegistry registry;
     StartupFacts facts;
@@ -44,20 +40,17 @@ protected:
     RecordingView view;
 };
 
-TEST_F(StatusTickTest, TicksInOrderAndSkipsTheUptimeWithoutARow) {
+TEST_F(StatusTickTest, TicksInOrderFromTheSharedSample) {
     facts.family = WindowsFamily::WinXP;
-    StatusSampler sampler(system, clock, registry, facts, sample, history);
+    StatusSampler sampler(clock, registry, facts, sample, history);
     sampler.Tick(view);
     EXPECT_EQ(view.calls, (std::vector<std::string>{"memory", "engine", "cpu"}));
     EXPECT_EQ(view.newestPoints[0], 60);
-    EXPECT_EQ(sample.availPhysMB, 256u);
 
-    view.calls.clear();
-    clock.tickCount = 59999;
-    sampler.SetUptimeRow(9);
+    // The shell replaces the sample between ticks; the graph follows it.
+    sample.memoryLoad = 100;
     sampler.Tick(view);
-    EXPECT_EQ(view.calls,
-              (std::vector<std::string>{"uptime 9 0 hours, 0 minutes, 59 seconds", "memory", "engine", "cpu"}));
+    EXPECT_EQ(view.newestPoints[1], 119);
 }
 
 TEST_F(StatusTickTest, EachFamilyReadsItsCpuSource) {
@@ -76,7 +69,7 @@ TEST_F(StatusTickTest, EachFamilyReadsItsCpuSource) {
     };
     for (const auto& c : cases) {
         facts.family = c.family;
-        StatusSampler sampler(system, clock, registry, facts, sample, history);
+        StatusSampler sampler(clock, registry, facts, sample, history);
         RecordingView v;
         sampler.Tick(v);
         ASSERT_EQ(v.cpu.size(), 1u);

@@ -206,14 +206,17 @@ TEST_F(MainWindowQuickInfo, HoverShowsItemHelpAndEmptyPageRestoresTheHint) {
     }
 }
 
-TEST_F(MainWindowHelp, HelpWithoutHelpFileKeepsRunning) {
+TEST_F(MainWindowHelp, HelpWithoutHelpFileNamesItAndKeepsRunning) {
     const std::string help_file = driver::JoinPath(driver::DirectoryOf(Config().talvane_exe), "Help.chm");
     if (GetFileAttributesA(help_file.c_str()) != INVALID_FILE_ATTRIBUTES) {
         GTEST_SKIP() << help_file << " exists";
     }
     // Posted: the handler may show a modal box, which a sent click would wait for.
     ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_HELP)));
-    Sleep(1000);
+    const HWND box = driver::WaitForMessageBox(app_->Proc().Id(), kReactMs);
+    ASSERT_NE(box, nullptr) << "a missing help file is said";
+    EXPECT_NE(driver::MessageBoxText(box).find(help_file), std::string::npos) << driver::MessageBoxText(box);
+    EXPECT_TRUE(driver::AnswerMessageBox(box, IDOK));
     for (const auto& window : app_->DismissOtherWindows()) {
         std::printf("Help showed: %s\n", window.c_str());
     }

@@ -1,4 +1,4 @@
-#include "optimizer/uptime.h"
+#include "base/uptime.h"
 
 namespace talvane {
 

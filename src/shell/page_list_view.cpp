@@ -1,0 +1,20 @@
+#include "shell/page_list.h"
+
+#include "optimizer/optimizer_page_view.h"
+#include "shell/plain_pages.h"
+
+namespace talvane {
+
+std::vector<std::unique_ptr<ui::Page>> CreatePages(AppContext& context, const ui::Form& form, ui::PageHost& host) {
+    const std::uint32_t& memory = context.sample.totalPhysMB;
+    std::vector<std::unique_ptr<ui::Page>> pages;
+    pages.push_back(std::make_unique<ui::PlainPage>(TweakNtPageEntry(), memory));
+    pages.push_back(std::make_unique<ui::PlainPage>(Tweak9xPageEntry(), memory));
+    pages.push_back(std::make_unique<OptimizerPageView>(context, form, host));
+    pages.push_back(std::make_unique<ui::PlainPage>(StartupPageEntry(), memory));
+    pages.push_back(std::make_unique<ui::PlainPage>(ShortcutPageEntry(), memory));
+    pages.push_back(std::make_unique<ui::PlainPage>(SystemInfoPageEntry(), memory));
+    return pages;
+}
+
+}  // namespace talvane

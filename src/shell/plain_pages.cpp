@@ -1,0 +1,84 @@
+#include "shell/plain_pages.h"
+
+#include "control_ids.h"
+
+namespace talvane {
+
+namespace {
+
+constexpr int kRowShortcut = 68;
+constexpr int kRowStartup = 69;
+constexpr int kRowSystemInfo = 70;
+constexpr int kRowTweak = 131;
+constexpr int kRowMoveCursor = 7;
+
+}  // namespace
+
+const ui::PlainPageEntry& ShortcutPageEntry() {
+    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE1,
+                                          IDC_FORM1_NAV_SHORTCUT,
+                                          kRowShortcut,
+                                          "::/Shortcut.htm",
+                                          ui::Families::All,
+                                          {
+                                              {IDC_FORM1_PAGE1, kRowMoveCursor, kNoSecondLine},
+                                              {IDC_FORM1_LABEL34, 77, kNoSecondLine},
+                                              {IDC_FORM1_LABEL37, 79, 80},
+                                              {IDC_FORM1_LABEL63, 82, 83},
+                                              {IDC_FORM1_LABEL35, 86, kNoSecondLine},
+                                              {IDC_FORM1_LABEL36, 88, kNoSecondLine},
+                                              {IDC_FORM1_LABEL38, 90, kNoSecondLine},
+                                          }};
+    return entry;
+}
+
+const ui::PlainPageEntry& StartupPageEntry() {
+    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE2,  IDC_FORM1_NAV_STARTUP, kRowStartup,
+                                          "::/Startup.htm", ui::Families::All,     {}};
+    return entry;
+}
+
+// The Windows tab shows first, so its topic is the page's.
+const ui::PlainPageEntry& SystemInfoPageEntry() {
+    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE3,  IDC_FORM1_NAV_SYSINFO, kRowSystemInfo,
+                                          "::/Windows.htm", ui::Families::All,     {}};
+    return entry;
+}
+
+const ui::PlainPageEntry& TweakNtPageEntry() {
+    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE4,
+                                          IDC_FORM1_NAV_TWEAK,
+                                          kRowTweak,
+                                          "::/TweakNT.htm",
+                                          ui::Families::Nt,
+                                          {
+                                              {IDC_FORM1_PAGE4, kRowMoveCursor, kNoSecondLine},
+                                              {IDC_FORM1_CHECKBOX9, 169, 170},
+                                              {IDC_FORM1_CHECKBOX6, 171, 172},
+                                              {IDC_FORM1_CHECKBOX10, 173, 174, true},
+                                              {IDC_FORM1_CHECKBOX87, 175, 176},
+                                              {IDC_FORM1_CHECKBOX7, 177, 178},
+                                              {IDC_FORM1_CHECKBOX88, 179, 180},
+                                              {IDC_FORM1_CHECKBOX89, 181, 182},
+                                          }};
+    return entry;
+}
+
+const ui::PlainPageEntry& Tweak9xPageEntry() {
+    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE5,
+                                          IDC_FORM1_NAV_TWEAK,
+                                          kRowTweak,
+                                          "::/Tweak9x.htm",
+                                          ui::Families::Nine,
+                                          {
+                                              {IDC_FORM1_PAGE5, kRowMoveCursor, kNoSecondLine},
+                                              {IDC_FORM1_CHECKBOX8, 192, kNoSecondLine},
+                                              {IDC_FORM1_CHECKBOX12, 193, 194},
+                                              {IDC_FORM1_CHECKBOX15, 195, 196},
+                                              {IDC_FORM1_CHECKBOX14, 197, 198},
+                                              {IDC_FORM1_CHECKBOX97, 199, 200},
+                                          }};
+    return entry;
+}
+
+}  // namespace talvane

@@ -1,0 +1,14 @@
+// The pages whose controls belong to features still to come: panel, title, help topic and quick info.
+#pragma once
+
+#include "ui/plain_page.h"
+
+namespace talvane {
+
+const ui::PlainPageEntry& ShortcutPageEntry();
+const ui::PlainPageEntry& StartupPageEntry();
+const ui::PlainPageEntry& SystemInfoPageEntry();
+const ui::PlainPageEntry& TweakNtPageEntry();
+const ui::PlainPageEntry& Tweak9xPageEntry();
+
+}  // namespace talvane

@@ -1,0 +1,64 @@
+// A page that logs what the shell asks of it, for the tests of the page loop.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fakes/call_log.h"
+#include "ui/page.h"
+
+namespace talvane::fakes {
+
+class FakePage : public ui::Page {
+public:
+    FakePage(CallLog& log, std::string name, int panelId, int navId)
+        : log_(log), name_(std::move(name)), panel_(panelId), nav_(navId) {}
+
+    std::function<bool(WindowsFamily)> existsOn = [](WindowsFamily) { return true; };
+    long writeStatus = 0;           // ERROR_SUCCESS
+    std::function<void()> onRead;   // reading moves controls
+    std::function<void()> onShown;  // showing refills
+    std::optional<QuickInfoLines> areaInfo;
+
+    [[nodiscard]] int PanelId() const override { return panel_; }
+    [[nodiscard]] int NavId() const override { return nav_; }
+    [[nodiscard]] bool ExistsOn(WindowsFamily family) const override { return existsOn(family); }
+    [[nodiscard]] std::string Title() const override { return name_ + " title"; }
+    [[nodiscard]] std::string HelpTopic() const override { return "::/" + name_ + ".htm"; }
+    [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override {
+        return controlId == panel_ ? areaInfo : std::nullopt;
+    }
+    [[nodiscard]] const std::vector<ControlRow>& Controls() const override { return controls_; }
+
+    void Build() override { log_.Add(name_ + " build"); }
+    void Read() override {
+        log_.Add(name_ + " read");
+        if (onRead) {
+            onRead();
+        }
+    }
+    void Write(SaveReport& report) override {
+        log_.Add(name_ + " write");
+        report.Check(writeStatus, name_.c_str());
+    }
+    void Started(SaveReport& /*report*/) override { log_.Add(name_ + " started"); }
+    void Shown(QuickInfoLines& /*quickInfo*/) override {
+        log_.Add(name_ + " shown");
+        if (onShown) {
+            onShown();
+        }
+    }
+    void Applied() override { log_.Add(name_ + " applied"); }
+    void Tick() override { log_.Add(name_ + " tick"); }
+
+private:
+    CallLog& log_;
+    std::string name_;
+    int panel_;
+    int nav_;
+    std::vector<ControlRow> controls_;
+};
+
+}  // namespace talvane::fakes
