@@ -3,7 +3,7 @@
 # the Windows builds (benchmarks included) with their import check, integration and GUI tests under Wine in
 # every mode, and the lint over the portable and the Win32 code.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 jobs=$(nproc)
 
 scripts/bootstrap.sh || exit 1
