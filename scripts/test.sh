@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Every test: format and lint checks, native unit tests (sanitizers), the fuzzer for a bounded time,
-# and the Windows builds with their integration and GUI tests under Wine in every mode.
+# Every test: format and layer checks, native unit tests (sanitizers), the fuzzer for a bounded time,
+# the Windows builds (benchmarks included) with their import check, integration and GUI tests under Wine in
+# every mode, and the lint over the portable and the Win32 code.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 jobs=$(nproc)
 
 scripts/bootstrap.sh || exit 1
@@ -43,12 +44,13 @@ stage "format"
 scripts/format.sh --check
 record format $?
 
+stage "layers"
+scripts/check-layers.sh
+record layers $?
+
 stage "native build and unit tests"
 if cmake --preset native >/dev/null && cmake --build build/native -j "$jobs"; then
     run_ctest unit build/native
-    stage "lint"
-    scripts/lint.sh
-    record lint $?
 else
     record "native build" 1
 fi
@@ -69,6 +71,11 @@ for preset in win32 win64; do
         record "$preset build" 1
     fi
 done
+
+# Needs the compile commands of the native and win32 configurations above.
+stage "lint"
+scripts/lint.sh
+record lint $?
 
 stage "summary"
 for f in "${failures[@]}"; do

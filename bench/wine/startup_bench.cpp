@@ -1,10 +1,13 @@
 // Time from process start to a visible main window, and the working set after start, for each program
 // named on the command line; the first is the floor the others are compared against.
-#include <psapi.h>
+// windows.h must come first; psapi.h builds on it.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 

@@ -3,11 +3,10 @@
 
 #include <cstddef>
 
-namespace talvane::perf {
-
 // Offsets into the winperf.h structures. 32- and 64-bit Windows share them: the title pointers of
 // PERF_OBJECT_TYPE and PERF_COUNTER_DEFINITION are DWORDs on Win64, so no field moves.
-namespace layout {
+namespace talvane::perf::layout {
+
 // PERF_DATA_BLOCK
 constexpr std::size_t kBlockSignature = 0;  // L"PERF"
 constexpr std::size_t kBlockTotalByteLength = 20;
@@ -34,6 +33,5 @@ constexpr std::size_t kInstanceSize = 24;
 // PERF_COUNTER_BLOCK
 constexpr std::size_t kCounterBlockByteLength = 0;
 constexpr std::size_t kCounterBlockSize = 4;
-}  // namespace layout
 
-}  // namespace talvane::perf
+}  // namespace talvane::perf::layout

@@ -69,7 +69,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             if (entry == nullptr || theme == nullptr) {
                 break;
             }
-            auto dc = reinterpret_cast<HDC>(wParam);
+            auto* dc = reinterpret_cast<HDC>(wParam);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(0, 0, 0));
             if ((entry->flags & kTitleStrip) != 0) {
@@ -102,7 +102,7 @@ LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lPara
     }
     if (message == WM_PAINT) {
         win32::PaintDc dc(graph);
-        auto bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
+        auto* bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
         RECT area;
         GetClientRect(graph, &area);
         if (bitmap == nullptr) {

@@ -29,7 +29,7 @@ std::optional<SpinStep> SpinStepOf(const NMHDR& header) {
         return std::nullopt;
     }
     const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-    const auto edit = reinterpret_cast<HWND>(SendMessageA(header.hwndFrom, UDM_GETBUDDY, 0, 0));
+    auto* const edit = reinterpret_cast<HWND>(SendMessageA(header.hwndFrom, UDM_GETBUDDY, 0, 0));
     if (edit == nullptr || change.iDelta == 0) {
         return std::nullopt;
     }

@@ -61,7 +61,7 @@ std::string ReadDirectory(Fn fn, std::size_t bufferSize) {
     if (length == 0 || length >= buffer.size()) {
         return {};  // failed, or did not fit: the buffer holds nothing usable
     }
-    return std::string(buffer.data(), length);
+    return {buffer.data(), length};
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ std::string Win32System::GetCurrentDirectory() {
     if (length == 0 || length >= sizeof(buffer)) {
         return {};
     }
-    return std::string(buffer, length);
+    return {buffer, length};
 }
 
 void Win32System::Beep(std::uint32_t frequency, std::uint32_t milliseconds) {
