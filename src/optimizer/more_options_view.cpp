@@ -128,6 +128,7 @@ void MoreOptionsDialog::OnCreate() {
     }
 
     std::vector<ui::ColourEntry> colours;
+    colours.reserve(std::size(kBasicColours));
     for (const NamedColour& colour : kBasicColours) {
         colours.push_back({colour.name, colour.value});
     }

@@ -28,7 +28,7 @@ void OptimizerPage::Moved(bool changed) {
 
 namespace talvane {
 
-std::vector<std::string> OptimizerPage::ScaleLabels(const MemorySample& sample) {
+std::array<std::string, 3> OptimizerPage::ScaleLabels(const MemorySample& sample) {
     return {std::to_string(sample.totalPhysMB), std::to_string(sample.totalPhysMB >> 1), "0"};
 }
 

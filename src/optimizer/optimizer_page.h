@@ -2,6 +2,7 @@
 // around the memory graph.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,7 +32,7 @@ public:
     [[nodiscard]] std::string MinimumAmount() const { return Amount(minimum_); }
 
     // The graph's scale labels, top to bottom, and the line above it.
-    [[nodiscard]] static std::vector<std::string> ScaleLabels(const MemorySample& sample);
+    [[nodiscard]] static std::array<std::string, 3> ScaleLabels(const MemorySample& sample);
     [[nodiscard]] static std::string FreeRamLine(const MemorySample& sample);
     [[nodiscard]] static std::optional<QuickInfoLines> QuickInfo(int controlId, std::uint32_t totalPhysMB);
 

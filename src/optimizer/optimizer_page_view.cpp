@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kRowTitle = 0;
 constexpr int kRowMoveCursor = 7;
-constexpr int kScaleLabels[] = {IDC_FORM1_SCALE_TOP, IDC_FORM1_SCALE_MIDDLE, IDC_FORM1_SCALE_BOTTOM};
+constexpr std::array<int, 3> kScaleLabels = {IDC_FORM1_SCALE_TOP, IDC_FORM1_SCALE_MIDDLE, IDC_FORM1_SCALE_BOTTOM};
 
 }  // namespace
 
@@ -79,8 +79,8 @@ void OptimizerPageView::Started(SaveReport& report) {
 }
 
 void OptimizerPageView::Shown(QuickInfoLines& quickInfo) {
-    const std::vector<std::string> scale = OptimizerPage::ScaleLabels(context_.sample);
-    for (std::size_t i = 0; i < scale.size(); ++i) {
+    const std::array<std::string, 3> scale = OptimizerPage::ScaleLabels(context_.sample);
+    for (std::size_t i = 0; i < std::size(kScaleLabels); ++i) {
         form_.SetText(kScaleLabels[i], scale[i]);
     }
     form_.SetText(IDC_FORM1_LABEL15, OptimizerPage::FreeRamLine(context_.sample));

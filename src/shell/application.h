@@ -22,7 +22,7 @@ public:
 class Application final : private Dialogs {
 public:
     explicit Application(HINSTANCE instance);
-    ~Application();
+    ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 

@@ -22,6 +22,7 @@ constexpr int kNavIds[] = {IDC_FORM1_NAV_OPTIMIZER, IDC_FORM1_NAV_SYSINFO, IDC_F
 
 std::vector<ui::Page*> Raw(const std::vector<std::unique_ptr<ui::Page>>& pages) {
     std::vector<ui::Page*> raw;
+    raw.reserve(pages.size());
     for (const auto& page : pages) {
         raw.push_back(page.get());
     }

@@ -54,7 +54,7 @@ TEST(OptimizerPageTest, GraphTextsFollowTheSample) {
     MemorySample sample;
     sample.totalPhysMB = 511;
     sample.availPhysMB = 300;
-    EXPECT_EQ(OptimizerPage::ScaleLabels(sample), (std::vector<std::string>{"511", "255", "0"}));
+    EXPECT_EQ(OptimizerPage::ScaleLabels(sample), (std::array<std::string, 3>{"511", "255", "0"}));
     EXPECT_EQ(OptimizerPage::FreeRamLine(sample), "Free RAM: 300 MB");
 }
 
