@@ -106,7 +106,7 @@ void MoreOptions::Show(const EngineOptions& o) {
         {CheckBox::AutoStart, o.autoStart},
         {CheckBox::FreeOnStartup, o.freeOnStartup},
         {CheckBox::DisableCpuDetect, o.disableCpuDetect},
-        {CheckBox::WarnLowResources, o.warnLowResource},
+        {CheckBox::WarnLowResources, o.warnLowResources},
         {CheckBox::HideTrayIcon, o.hideTrayIcon},
         {CheckBox::AutoclearClipboard, o.autoclearClipboard},
         {CheckBox::PlaySound, o.playSound},
@@ -115,11 +115,15 @@ void MoreOptions::Show(const EngineOptions& o) {
         Check(box, on);
     }
     const std::pair<Spin, std::uint32_t> numbers[] = {
-        {Spin::FreeOnStartupAmount, o.freeOnStartupVal1}, {Spin::FreeOnStartupDelay, o.freeOnStartupVal2},
-        {Spin::PeriodicAmount, o.freeEveryMinVal1},       {Spin::PeriodicMinutes, o.freeEveryMinVal2},
-        {Spin::PeriodicBelowPercent, o.freeEveryMinVal3}, {Spin::WarnLowResourcesPercent, o.warnLowResourceVal1},
-        {Spin::MenuAmountX, o.freeUpXMenuVal1},           {Spin::MenuAmountY, o.freeUpYMenuVal1},
-        {Spin::MenuAmountZ, o.freeUpZMenuVal1},
+        {Spin::FreeOnStartupAmount, o.freeOnStartupAmount},
+        {Spin::FreeOnStartupDelay, o.freeOnStartupDelay},
+        {Spin::PeriodicAmount, o.periodicAmount},
+        {Spin::PeriodicMinutes, o.periodicMinutes},
+        {Spin::PeriodicBelowPercent, o.periodicBelowPercent},
+        {Spin::WarnLowResourcesPercent, o.warnLowResourcesPercent},
+        {Spin::MenuAmountX, o.menuAmountX},
+        {Spin::MenuAmountY, o.menuAmountY},
+        {Spin::MenuAmountZ, o.menuAmountZ},
     };
     for (const auto& [spin, value] : numbers) {
         spins_[Index(spin)].Set(value);
@@ -163,20 +167,20 @@ EngineOptions MoreOptions::Ok() const {
     EngineOptions o;
     o.autoStart = Checked(CheckBox::AutoStart);
     o.freeOnStartup = Checked(CheckBox::FreeOnStartup);
-    o.freeOnStartupVal1 = SpinField(Spin::FreeOnStartupAmount).Value();
-    o.freeOnStartupVal2 = SpinField(Spin::FreeOnStartupDelay).Value();
-    o.freeEveryMinVal1 = SpinField(Spin::PeriodicAmount).Value();
-    o.freeEveryMinVal2 = SpinField(Spin::PeriodicMinutes).Value();
-    o.freeEveryMinVal3 = SpinField(Spin::PeriodicBelowPercent).Value();
+    o.freeOnStartupAmount = SpinField(Spin::FreeOnStartupAmount).Value();
+    o.freeOnStartupDelay = SpinField(Spin::FreeOnStartupDelay).Value();
+    o.periodicAmount = SpinField(Spin::PeriodicAmount).Value();
+    o.periodicMinutes = SpinField(Spin::PeriodicMinutes).Value();
+    o.periodicBelowPercent = SpinField(Spin::PeriodicBelowPercent).Value();
     o.disableCpuDetect = Checked(CheckBox::DisableCpuDetect);
-    o.warnLowResource = Checked(CheckBox::WarnLowResources);
-    o.warnLowResourceVal1 = SpinField(Spin::WarnLowResourcesPercent).Value();
+    o.warnLowResources = Checked(CheckBox::WarnLowResources);
+    o.warnLowResourcesPercent = SpinField(Spin::WarnLowResourcesPercent).Value();
     o.trayIconTextColor = colour_;
     o.trayIconInfo = display_ ? static_cast<std::int32_t>(*display_) : -1;
     o.hideTrayIcon = Checked(CheckBox::HideTrayIcon);
-    o.freeUpXMenuVal1 = SpinField(Spin::MenuAmountX).Value();
-    o.freeUpYMenuVal1 = SpinField(Spin::MenuAmountY).Value();
-    o.freeUpZMenuVal1 = SpinField(Spin::MenuAmountZ).Value();
+    o.menuAmountX = SpinField(Spin::MenuAmountX).Value();
+    o.menuAmountY = SpinField(Spin::MenuAmountY).Value();
+    o.menuAmountZ = SpinField(Spin::MenuAmountZ).Value();
     o.autoclearClipboard = Checked(CheckBox::AutoclearClipboard);
     o.playSound = Checked(CheckBox::PlaySound);
     o.music = music_;

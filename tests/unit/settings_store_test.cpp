@@ -50,20 +50,20 @@ std::string Describe(const EngineOptions& o) {
     std::string text;
     for (const std::uint32_t n : {o.autoStart + 0u,
                                   o.freeOnStartup + 0u,
-                                  o.freeOnStartupVal1,
-                                  o.freeOnStartupVal2,
-                                  o.freeEveryMinVal1,
-                                  o.freeEveryMinVal2,
-                                  o.freeEveryMinVal3,
+                                  o.freeOnStartupAmount,
+                                  o.freeOnStartupDelay,
+                                  o.periodicAmount,
+                                  o.periodicMinutes,
+                                  o.periodicBelowPercent,
                                   o.disableCpuDetect + 0u,
-                                  o.warnLowResource + 0u,
-                                  o.warnLowResourceVal1,
+                                  o.warnLowResources + 0u,
+                                  o.warnLowResourcesPercent,
                                   o.trayIconTextColor,
                                   static_cast<std::uint32_t>(o.trayIconInfo),
                                   o.hideTrayIcon + 0u,
-                                  o.freeUpXMenuVal1,
-                                  o.freeUpYMenuVal1,
-                                  o.freeUpZMenuVal1,
+                                  o.menuAmountX,
+                                  o.menuAmountY,
+                                  o.menuAmountZ,
                                   o.autoclearClipboard + 0u,
                                   o.playSound + 0u,
                                   static_cast<std::uint32_t>(static_cast<unsigned char>(o.hotkey1)),
@@ -157,7 +157,7 @@ TEST_F(SettingsStoreTest, StoredValuesReadAsTheirKindSays) {
          "Freeeverymin_Val1",
          4,
          {9, 0, 0, 0, 0},
-         [](auto& s) { return std::to_string(s.options.freeEveryMinVal1); },
+         [](auto& s) { return std::to_string(s.options.periodicAmount); },
          "16"},
         {"number stored as text", "Minimum Free RAM", 1, Chars("12"),
          [](auto& s) { return std::to_string(s.optimizer.minimumFreeRam); }, "32"},
@@ -180,18 +180,18 @@ TEST_F(SettingsStoreTest, EngineOptionsAreWrittenInTableOrderAndReadBack) {
     EngineOptions options;
     options.autoStart = true;
     options.freeOnStartup = true;
-    options.freeOnStartupVal1 = 999;
-    options.freeOnStartupVal2 = 30;
-    options.freeEveryMinVal1 = 7;
-    options.freeEveryMinVal2 = 60;
-    options.freeEveryMinVal3 = 100;
+    options.freeOnStartupAmount = 999;
+    options.freeOnStartupDelay = 30;
+    options.periodicAmount = 7;
+    options.periodicMinutes = 60;
+    options.periodicBelowPercent = 100;
     options.disableCpuDetect = true;
-    options.warnLowResourceVal1 = 20;
+    options.warnLowResourcesPercent = 20;
     options.trayIconTextColor = 0x0000FF;
     options.trayIconInfo = -1;
-    options.freeUpXMenuVal1 = 1;
-    options.freeUpYMenuVal1 = 2;
-    options.freeUpZMenuVal1 = 3;
+    options.menuAmountX = 1;
+    options.menuAmountY = 2;
+    options.menuAmountZ = 3;
     options.playSound = true;
     options.music = wav;
     options.hotkey1 = 'r';
