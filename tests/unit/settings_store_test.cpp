@@ -174,6 +174,53 @@ TEST_F(SettingsStoreTest, StoredValuesReadAsTheirKindSays) {
     }
 }
 
+// What the product makes of one setting in `stored`: the bytes it would write back, or what it acts on.
+std::string ReadBack(fakes::FakeRegistry& stored,
+                     const SettingEntry& entry,
+                     platform::Files& files,
+                     platform::System& system,
+                     const StartupFacts& facts) {
+    SaveReport ignored;
+    switch (entry.group) {
+        case SettingGroup::InstallDir: return ReadInstallDir(stored, system);
+        case SettingGroup::FirstRun: return TakeFirstRunMarker(stored, ignored) ? "first run" : "not first run";
+        default: break;
+    }
+    const EngineSettings read = ReadEngineSettings(stored, files, 512);
+    fakes::FakeRegistry copy;
+    WriteOptimizerSettings(copy, read.optimizer, ignored);
+    WriteEngineState(copy, read.enabled, ignored);
+    WriteEngineOptions(copy, read.options, facts, ignored);
+    const auto value = copy.Get(RootKey::CurrentUser, kKey, entry.name);
+    return value ? std::string(value->data.begin(), value->data.end()) : "<missing>";
+}
+
+TEST_F(SettingsStoreTest, AValueOfAnotherTypeThanItsSettingsReadsAsMissing) {
+    // "1" arms the first-run marker and names a file that exists, as "Music" needs.
+    files.AddFile("1");
+    for (const SettingEntry& entry : AllSettings()) {
+        const bool text = entry.kind == SettingKind::Text;
+        // Not the default, so that a value read in spite of its type shows.
+        const Bytes data = text ? Chars("1") : Dword(entry.defaultNumber.For(512) == 0 ? 1 : 0);
+        fakes::FakeRegistry absent;
+        absent.AddKey(RootKey::CurrentUser, kKey);
+        const std::string byDefault = ReadBack(absent, entry, files, system, facts);
+        for (const std::uint32_t type : {platform::kRegSz, platform::kRegExpandSz, platform::kRegBinary,
+                                         platform::kRegDword, std::uint32_t{7} /* REG_MULTI_SZ */}) {
+            fakes::FakeRegistry stored;
+            stored.PutValue(RootKey::CurrentUser, kKey, entry.name, type, data);
+            const bool itsType =
+                text ? type == platform::kRegSz || type == platform::kRegExpandSz : type == platform::kRegDword;
+            const std::string read = ReadBack(stored, entry, files, system, facts);
+            if (itsType) {
+                EXPECT_NE(read, byDefault) << entry.name << " as type " << type;
+            } else {
+                EXPECT_EQ(read, byDefault) << entry.name << " as type " << type;
+            }
+        }
+    }
+}
+
 TEST_F(SettingsStoreTest, EngineOptionsAreWrittenInTableOrderAndReadBack) {
     const std::string wav = "C:\\WINDOWS\\Media\\chord.wav";
     files.AddFile(wav);
