@@ -55,6 +55,14 @@ public:
         }
     }
 
+    // RegQueryValueExA, for data in formats of its own, such as performance data.
+    [[nodiscard]] long QueryValue(const std::string& name,
+                                  std::uint32_t* type,
+                                  std::uint8_t* data,
+                                  std::uint32_t* size) const {
+        return IsOpen() ? registry_->QueryValue(key_, name, type, data, size) : kErrorInvalidHandle;
+    }
+
     // A REG_DWORD of exactly 4 bytes; any other type or size is no value, as if it were missing.
     [[nodiscard]] std::optional<std::uint32_t> ReadNumber(const std::string& name) const {
         if (!IsOpen()) {
@@ -63,7 +71,7 @@ public:
         std::array<std::uint8_t, 4> bytes{};
         std::uint32_t size = bytes.size();
         std::uint32_t type = 0;
-        if (registry_->QueryValue(key_, name, &type, bytes.data(), &size) != kErrorSuccess || type != kRegDword ||
+        if (QueryValue(name, &type, bytes.data(), &size) != kErrorSuccess || type != kRegDword ||
             size != bytes.size()) {
             return std::nullopt;
         }
@@ -80,7 +88,7 @@ public:
         std::array<std::uint8_t, kTextBuffer> buffer{};
         std::uint32_t size = buffer.size();
         std::uint32_t type = 0;
-        if (registry_->QueryValue(key_, name, &type, buffer.data(), &size) != kErrorSuccess ||
+        if (QueryValue(name, &type, buffer.data(), &size) != kErrorSuccess ||
             (type != kRegSz && type != kRegExpandSz) || size > buffer.size()) {
             return std::nullopt;
         }
