@@ -244,7 +244,7 @@ bool SaveMoreOptions(const EngineOptions& options,
     SaveReport report;
     const bool saved = WriteEngineOptions(registry, options, facts, report);
     // The engine re-reads whatever did arrive, so it is told even after a partial save.
-    NotifyEngine(windows);
+    NotifyEngine(windows, report);
     report.InformAndClear(prompts, owner);
     return saved;
 }

@@ -127,7 +127,7 @@ void MainWindow::WriteOptimizerSettings(SaveReport& report) {
 }
 
 void MainWindow::NotifyEngine() {
-    talvane::NotifyEngine(context_.windows);
+    talvane::NotifyEngine(context_.windows, applyClose_.Report());
 }
 
 void MainWindow::FirstRunCheck() {

@@ -26,7 +26,7 @@ using Hotkey = MoreOptions::Hotkey;
 constexpr const char* kKey = "Software\\Talvane";
 constexpr const char* kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::uint32_t kTotalPhysMB = 512;
-const std::string kReload = "SendMessage 7 1105";
+const std::string kReload = "SendMessageTimeout 7 1105";
 
 // The dialog with the machine behind it: show reads the key, OK saves through the store.
 struct Machine {
