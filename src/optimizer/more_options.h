@@ -168,7 +168,9 @@ inline std::string MoreOptionsHelpAddress(const std::string& helpFilePath) {
 std::string FileDialogFilter(const std::string& piped);
 
 // OK: writes the record, then tells the engine; a write that failed is named to the user, never passed over.
-// Returns true when everything was written.
+// Returns true when everything was written, and only then does the dialog close: after a failure it stays open
+// with the user's values, to be saved again or left with Close. An engine that did not answer is told but does
+// not keep the dialog open, since the settings are saved.
 bool SaveMoreOptions(const EngineOptions& options,
                      platform::Registry& registry,
                      platform::Windows& windows,

@@ -348,6 +348,38 @@ TEST(MoreOptionsTest, AFailedWriteIsToldNotPassedOffAsSaved) {
     EXPECT_EQ(m.log.Entries().back(), kReload) << "the engine re-reads what did arrive";
 }
 
+TEST(MoreOptionsTest, OkClosesTheDialogOnlyWhenEverythingWasSaved) {
+    const struct {
+        const char* name;
+        bool writeFails;
+        bool engineHung;
+        bool closes;
+        std::vector<const char*> told;
+    } cases[] = {
+        {"all saved", false, false, true, {}},
+        {"a write failed", true, false, false, {"Hotkey1"}},
+        {"the engine did not answer", false, true, true, {"did not confirm"}},
+        {"both", true, true, false, {"Hotkey1", "did not confirm"}},
+    };
+    for (const auto& c : cases) {
+        Machine m(WindowsFamily::WinXP);
+        if (c.writeFails) {
+            m.registry.FailValueWrite(RootKey::CurrentUser, kKey, "Hotkey1", platform::kErrorAccessDenied);
+        }
+        if (c.engineHung) {
+            m.windows.hung.insert(7);
+        }
+        m.Show();
+        m.dialog.Check(Box::PlaySound, true);
+        EXPECT_EQ(m.Ok(), c.closes) << c.name;
+        EXPECT_EQ(m.Stored("PlaySound"), 1u) << c.name;
+        ASSERT_EQ(m.prompts.shown.size(), c.told.empty() ? 0u : 1u) << c.name;
+        for (const char* words : c.told) {
+            EXPECT_NE(m.prompts.shown[0].text.find(words), std::string::npos) << c.name << ": " << words;
+        }
+    }
+}
+
 TEST(MoreOptionsTest, WithoutAnEngineOkStillSaves) {
     Machine m(WindowsFamily::WinXP);
     m.windows.windows.clear();
