@@ -32,6 +32,7 @@ public:
     static constexpr std::uint32_t kBufferLimit = 4u << 20;
 
     CpuUsageNt(platform::Registry& registry, platform::Clock& clock);
+    ~CpuUsageNt() = default;
     CpuUsageNt(const CpuUsageNt&) = delete;
     CpuUsageNt& operator=(const CpuUsageNt&) = delete;
     CpuUsageNt(CpuUsageNt&&) = delete;
