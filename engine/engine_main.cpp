@@ -33,7 +33,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
             case kEngineReload:
-                // The sender waits in SendMessageA until this returns, so it knows the settings are in effect.
+                // The sender waits in SendMessageTimeoutA until this returns, so it knows the settings are in effect.
                 state_.Reload();
                 return 0;
             case WM_ENDSESSION:

@@ -29,7 +29,6 @@ MemorySample TakeMemorySample(platform::System& system) {
     }
     MemorySample sample;
     sample.totalPhysMB = TotalPhysMBFromBytes(status.totalPhys);
-    sample.targetMaximum = sample.totalPhysMB * 3 >> 2;
     sample.availPhysMB = ToMB(status.availPhys);
     sample.memoryLoad = status.memoryLoad;
     sample.totalPageFileMB = ToMB(status.totalPageFile);

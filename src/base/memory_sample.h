@@ -9,7 +9,6 @@ namespace talvane {
 
 struct MemorySample {
     std::uint32_t totalPhysMB = 0;  // rounded up to the next multiple of 4, always by 1 to 4
-    std::uint32_t targetMaximum = 0;
     std::uint32_t availPhysMB = 0;
     std::uint32_t memoryLoad = 0;
     std::uint32_t totalPageFileMB = 0;

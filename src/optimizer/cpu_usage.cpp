@@ -30,15 +30,14 @@ std::int64_t Delta(std::uint64_t now, std::uint64_t before) {
 }
 
 std::optional<std::uint32_t> ReadDynNumber(platform::Registry& registry, const char* subkey) {
-    platform::KeyId key = 0;
-    if (registry.OpenKey(platform::RootKey::DynData, subkey, platform::kKeyRead, &key) != platform::kErrorSuccess) {
+    platform::RegKey key;
+    if (key.Open(registry, platform::RootKey::DynData, subkey, platform::kKeyRead) != platform::kErrorSuccess) {
         return std::nullopt;
     }
+    // Four bytes of REG_BINARY, not a REG_DWORD.
     std::uint8_t bytes[4] = {};
     std::uint32_t size = sizeof(bytes);
-    const long status = registry.QueryValue(key, kCpuUsageValue, nullptr, bytes, &size);
-    registry.CloseKey(key);
-    if (status != platform::kErrorSuccess || size != sizeof(bytes)) {
+    if (key.QueryValue(kCpuUsageValue, nullptr, bytes, &size) != platform::kErrorSuccess || size != sizeof(bytes)) {
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -67,38 +66,23 @@ int CpuUsageFromSystemTimes::Read(platform::Clock& clock) {
 CpuUsageNt::CpuUsageNt(platform::Registry& registry, platform::Clock& clock)
     : registry_(registry), clock_(clock), buffer_(kInitialBufferSize, 0) {}
 
-CpuUsageNt::~CpuUsageNt() {
-    CloseKey();
-}
-
-void CpuUsageNt::CloseKey() {
-    if (key_) {
-        registry_.CloseKey(*key_);
-        key_.reset();
-    }
-}
-
 // HKEY_PERFORMANCE_DATA stays open between ticks: closing it unloads the counter providers, which
 // Windows would then load again on the next query.
 bool CpuUsageNt::QueryPerformanceData(std::uint32_t* size) {
-    if (!key_) {
-        platform::KeyId key = 0;
-        if (registry_.OpenKey(platform::RootKey::PerformanceData, "", platform::kKeyRead, &key) !=
-            platform::kErrorSuccess) {
-            return false;
-        }
-        key_ = key;
+    if (!key_.IsOpen() &&
+        key_.Open(registry_, platform::RootKey::PerformanceData, "", platform::kKeyRead) != platform::kErrorSuccess) {
+        return false;
     }
     for (;;) {
         // The performance data does not say how much it needs, so the buffer grows a step at a time.
         *size = static_cast<std::uint32_t>(buffer_.size());
-        const long status = registry_.QueryValue(*key_, kProcessorValue, nullptr, buffer_.data(), size);
+        const long status = key_.QueryValue(kProcessorValue, nullptr, buffer_.data(), size);
         if (status == platform::kErrorSuccess) {
             *size = std::min<std::uint32_t>(*size, static_cast<std::uint32_t>(buffer_.size()));
             return true;
         }
         if (status != platform::kErrorMoreData || buffer_.size() + kBufferStep > kBufferLimit) {
-            CloseKey();
+            key_.Close();  // opened again at the next reading
             return false;
         }
         buffer_.resize(buffer_.size() + kBufferStep);

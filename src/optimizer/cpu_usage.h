@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/reg_key.h"
 #include "platform/registry.h"
 
 namespace talvane {
@@ -31,7 +32,7 @@ public:
     static constexpr std::uint32_t kBufferLimit = 4u << 20;
 
     CpuUsageNt(platform::Registry& registry, platform::Clock& clock);
-    ~CpuUsageNt();
+    ~CpuUsageNt() = default;
     CpuUsageNt(const CpuUsageNt&) = delete;
     CpuUsageNt& operator=(const CpuUsageNt&) = delete;
     CpuUsageNt(CpuUsageNt&&) = delete;
@@ -46,11 +47,10 @@ public:
 
 private:
     bool QueryPerformanceData(std::uint32_t* size);
-    void CloseKey();
 
     platform::Registry& registry_;
     platform::Clock& clock_;
-    std::optional<platform::KeyId> key_;
+    platform::RegKey key_;
     std::vector<std::uint8_t> buffer_;
     std::int32_t instanceCount_ = -1;
     std::vector<std::uint64_t> previous_;

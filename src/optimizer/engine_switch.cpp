@@ -8,13 +8,13 @@ namespace talvane {
 void EngineSwitch::PressEnable(SaveReport& report) {
     const bool stored = WriteEngineState(registry_, true, report);
     StartEngine(processes_, family_);
-    NotifyEngine(windows_);
+    NotifyEngine(windows_, report);
     Settle(EngineButton::Enable, stored);
 }
 
 void EngineSwitch::PressDisable(SaveReport& report) {
     const bool stored = WriteEngineState(registry_, false, report);
-    NotifyEngine(windows_);
+    NotifyEngine(windows_, report);
     Settle(EngineButton::Disable, stored);
 }
 

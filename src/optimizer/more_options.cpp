@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "base/text_table.h"
 #include "settings/engine_contract.h"
@@ -46,12 +47,67 @@ char UpperLetter(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
 }
 
-std::array<SpinValue, MoreOptions::kSpinCount> MakeSpins() {
-    using S = MoreOptions::Spin;
-    const auto field = [](S spin) { return SpinValue(Setting(MoreOptions::SettingOf(spin)).maximum.For(0)); };
-    return {field(S::FreeOnStartupAmount), field(S::FreeOnStartupDelay),   field(S::PeriodicAmount),
-            field(S::PeriodicMinutes),     field(S::PeriodicBelowPercent), field(S::WarnLowResourcesPercent),
-            field(S::MenuAmountX),         field(S::MenuAmountY),          field(S::MenuAmountZ)};
+using E = EngineOptions;
+
+// Each check box and spin field with the engine option it shows; a spin field takes its range from its setting.
+struct CheckRow {
+    MoreOptions::CheckBox box;
+    bool E::*option;
+};
+struct SpinRow {
+    MoreOptions::Spin spin;
+    SettingId setting;
+    std::uint32_t E::*option;
+};
+struct HotkeyRow {
+    MoreOptions::Hotkey field;
+    char E::*option;
+};
+
+constexpr CheckRow kCheckRows[] = {
+    {MoreOptions::CheckBox::AutoStart, &E::autoStart},
+    {MoreOptions::CheckBox::FreeOnStartup, &E::freeOnStartup},
+    {MoreOptions::CheckBox::DisableCpuDetect, &E::disableCpuDetect},
+    {MoreOptions::CheckBox::WarnLowResources, &E::warnLowResources},
+    {MoreOptions::CheckBox::HideTrayIcon, &E::hideTrayIcon},
+    {MoreOptions::CheckBox::AutoclearClipboard, &E::autoclearClipboard},
+    {MoreOptions::CheckBox::PlaySound, &E::playSound},
+};
+
+constexpr SpinRow kSpinRows[] = {
+    {MoreOptions::Spin::FreeOnStartupAmount, SettingId::FreeOnStartupAmount, &E::freeOnStartupAmount},
+    {MoreOptions::Spin::FreeOnStartupDelay, SettingId::FreeOnStartupDelay, &E::freeOnStartupDelay},
+    {MoreOptions::Spin::PeriodicAmount, SettingId::PeriodicAmount, &E::periodicAmount},
+    {MoreOptions::Spin::PeriodicMinutes, SettingId::PeriodicMinutes, &E::periodicMinutes},
+    {MoreOptions::Spin::PeriodicBelowPercent, SettingId::PeriodicBelowPercent, &E::periodicBelowPercent},
+    {MoreOptions::Spin::WarnLowResourcesPercent, SettingId::WarnLowResourcesPercent, &E::warnLowResourcesPercent},
+    {MoreOptions::Spin::MenuAmountX, SettingId::MenuAmountX, &E::menuAmountX},
+    {MoreOptions::Spin::MenuAmountY, SettingId::MenuAmountY, &E::menuAmountY},
+    {MoreOptions::Spin::MenuAmountZ, SettingId::MenuAmountZ, &E::menuAmountZ},
+};
+
+constexpr HotkeyRow kHotkeyRows[] = {
+    {MoreOptions::Hotkey::FreeUp, &E::hotkey1},
+    {MoreOptions::Hotkey::Toggle, &E::hotkey2},
+};
+
+// A row's position is its control's index in the dialog's state.
+template <typename Row, std::size_t N, typename Control>
+constexpr bool EveryControlInOrder(const Row (&rows)[N], Control Row::*control, std::size_t count) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (static_cast<std::size_t>(rows[i].*control) != i) {
+            return false;
+        }
+    }
+    return N == count;
+}
+static_assert(EveryControlInOrder(kCheckRows, &CheckRow::box, MoreOptions::kCheckBoxCount));
+static_assert(EveryControlInOrder(kSpinRows, &SpinRow::spin, MoreOptions::kSpinCount));
+static_assert(EveryControlInOrder(kHotkeyRows, &HotkeyRow::field, MoreOptions::kHotkeyCount));
+
+template <std::size_t... I>
+std::array<SpinValue, sizeof...(I)> MakeSpins(std::index_sequence<I...> /*rows*/) {
+    return {SpinValue(Setting(kSpinRows[I].setting).maximum.For(0))...};
 }
 
 }  // namespace
@@ -83,46 +139,16 @@ std::uint32_t SpinValue::Value() const {
     return static_cast<std::uint32_t>(std::clamp<std::int64_t>(*number, Minimum(), maximum_));
 }
 
-MoreOptions::MoreOptions(WindowsFamily family) : family_(family), spins_(MakeSpins()) {}
-
-SettingId MoreOptions::SettingOf(Spin spin) {
-    switch (spin) {
-        case Spin::FreeOnStartupAmount: return SettingId::FreeOnStartupAmount;
-        case Spin::FreeOnStartupDelay: return SettingId::FreeOnStartupDelay;
-        case Spin::PeriodicAmount: return SettingId::PeriodicAmount;
-        case Spin::PeriodicMinutes: return SettingId::PeriodicMinutes;
-        case Spin::PeriodicBelowPercent: return SettingId::PeriodicBelowPercent;
-        case Spin::WarnLowResourcesPercent: return SettingId::WarnLowResourcesPercent;
-        case Spin::MenuAmountX: return SettingId::MenuAmountX;
-        case Spin::MenuAmountY: return SettingId::MenuAmountY;
-        case Spin::MenuAmountZ: return SettingId::MenuAmountZ;
-    }
-    return SettingId::FreeOnStartupAmount;
-}
+MoreOptions::MoreOptions(WindowsFamily family)
+    : family_(family), spins_(MakeSpins(std::make_index_sequence<kSpinCount>())) {}
 
 void MoreOptions::Show(const EngineOptions& o) {
     tab_ = Tab::Main;
-    const std::pair<CheckBox, bool> checks[] = {
-        {CheckBox::AutoStart, o.autoStart},
-        {CheckBox::FreeOnStartup, o.freeOnStartup},
-        {CheckBox::DisableCpuDetect, o.disableCpuDetect},
-        {CheckBox::WarnLowResources, o.warnLowResource},
-        {CheckBox::HideTrayIcon, o.hideTrayIcon},
-        {CheckBox::AutoclearClipboard, o.autoclearClipboard},
-        {CheckBox::PlaySound, o.playSound},
-    };
-    for (const auto& [box, on] : checks) {
-        Check(box, on);
+    for (const CheckRow& row : kCheckRows) {
+        Check(row.box, o.*row.option);
     }
-    const std::pair<Spin, std::uint32_t> numbers[] = {
-        {Spin::FreeOnStartupAmount, o.freeOnStartupVal1}, {Spin::FreeOnStartupDelay, o.freeOnStartupVal2},
-        {Spin::PeriodicAmount, o.freeEveryMinVal1},       {Spin::PeriodicMinutes, o.freeEveryMinVal2},
-        {Spin::PeriodicBelowPercent, o.freeEveryMinVal3}, {Spin::WarnLowResourcesPercent, o.warnLowResourceVal1},
-        {Spin::MenuAmountX, o.freeUpXMenuVal1},           {Spin::MenuAmountY, o.freeUpYMenuVal1},
-        {Spin::MenuAmountZ, o.freeUpZMenuVal1},
-    };
-    for (const auto& [spin, value] : numbers) {
-        spins_[Index(spin)].Set(value);
+    for (const SpinRow& row : kSpinRows) {
+        spins_[Index(row.spin)].Set(o.*row.option);
     }
     colour_ = o.trayIconTextColor;
     display_.reset();
@@ -130,7 +156,9 @@ void MoreOptions::Show(const EngineOptions& o) {
         PickDisplay(static_cast<std::size_t>(o.trayIconInfo));
     }
     music_ = o.music;
-    hotkeys_ = {UpperLetter(o.hotkey1), UpperLetter(o.hotkey2)};
+    for (const HotkeyRow& row : kHotkeyRows) {
+        hotkeys_[Index(row.field)] = UpperLetter(o.*row.option);
+    }
 }
 
 void MoreOptions::PickColour(std::size_t index) {
@@ -161,27 +189,18 @@ void MoreOptions::SetCpuUsage(int percent) {
 
 EngineOptions MoreOptions::Ok() const {
     EngineOptions o;
-    o.autoStart = Checked(CheckBox::AutoStart);
-    o.freeOnStartup = Checked(CheckBox::FreeOnStartup);
-    o.freeOnStartupVal1 = SpinField(Spin::FreeOnStartupAmount).Value();
-    o.freeOnStartupVal2 = SpinField(Spin::FreeOnStartupDelay).Value();
-    o.freeEveryMinVal1 = SpinField(Spin::PeriodicAmount).Value();
-    o.freeEveryMinVal2 = SpinField(Spin::PeriodicMinutes).Value();
-    o.freeEveryMinVal3 = SpinField(Spin::PeriodicBelowPercent).Value();
-    o.disableCpuDetect = Checked(CheckBox::DisableCpuDetect);
-    o.warnLowResource = Checked(CheckBox::WarnLowResources);
-    o.warnLowResourceVal1 = SpinField(Spin::WarnLowResourcesPercent).Value();
+    for (const CheckRow& row : kCheckRows) {
+        o.*row.option = Checked(row.box);
+    }
+    for (const SpinRow& row : kSpinRows) {
+        o.*row.option = SpinField(row.spin).Value();
+    }
     o.trayIconTextColor = colour_;
     o.trayIconInfo = display_ ? static_cast<std::int32_t>(*display_) : -1;
-    o.hideTrayIcon = Checked(CheckBox::HideTrayIcon);
-    o.freeUpXMenuVal1 = SpinField(Spin::MenuAmountX).Value();
-    o.freeUpYMenuVal1 = SpinField(Spin::MenuAmountY).Value();
-    o.freeUpZMenuVal1 = SpinField(Spin::MenuAmountZ).Value();
-    o.autoclearClipboard = Checked(CheckBox::AutoclearClipboard);
-    o.playSound = Checked(CheckBox::PlaySound);
     o.music = music_;
-    o.hotkey1 = hotkeys_[Index(Hotkey::FreeUp)];
-    o.hotkey2 = hotkeys_[Index(Hotkey::Toggle)];
+    for (const HotkeyRow& row : kHotkeyRows) {
+        o.*row.option = hotkeys_[Index(row.field)];
+    }
     return o;
 }
 
@@ -225,7 +244,7 @@ bool SaveMoreOptions(const EngineOptions& options,
     SaveReport report;
     const bool saved = WriteEngineOptions(registry, options, facts, report);
     // The engine re-reads whatever did arrive, so it is told even after a partial save.
-    NotifyEngine(windows);
+    NotifyEngine(windows, report);
     report.InformAndClear(prompts, owner);
     return saved;
 }

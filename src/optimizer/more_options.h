@@ -99,6 +99,7 @@ public:
 
     static constexpr std::size_t kCheckBoxCount = 7;
     static constexpr std::size_t kSpinCount = 9;
+    static constexpr std::size_t kHotkeyCount = 2;
     static constexpr int kTabCount = 4;
 
     explicit MoreOptions(WindowsFamily family);
@@ -141,9 +142,6 @@ public:
     [[nodiscard]] int CpuPosition() const { return cpu_; }
     [[nodiscard]] std::string CpuLabel() const { return std::to_string(cpu_) + " %"; }
 
-    // The setting behind each spin field, whose range it takes.
-    static SettingId SettingOf(Spin spin);
-
 private:
     template <typename E>
     static constexpr std::size_t Index(E e) {
@@ -157,7 +155,7 @@ private:
     std::uint32_t colour_ = 0;
     std::optional<std::size_t> display_;
     std::string music_;
-    std::array<char, 2> hotkeys_{};
+    std::array<char, kHotkeyCount> hotkeys_{};
     int cpu_ = 0;
 };
 
@@ -170,7 +168,9 @@ inline std::string MoreOptionsHelpAddress(const std::string& helpFilePath) {
 std::string FileDialogFilter(const std::string& piped);
 
 // OK: writes the record, then tells the engine; a write that failed is named to the user, never passed over.
-// Returns true when everything was written.
+// Returns true when everything was written, and only then does the dialog close: after a failure it stays open
+// with the user's values, to be saved again or left with Close. An engine that did not answer is told but does
+// not keep the dialog open, since the settings are saved.
 bool SaveMoreOptions(const EngineOptions& options,
                      platform::Registry& registry,
                      platform::Windows& windows,

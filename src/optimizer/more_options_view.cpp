@@ -288,9 +288,10 @@ LRESULT MoreOptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void MoreOptionsDialog::PressOk() {
-    SaveMoreOptions(model_.Ok(), context_.registry, context_.windows, context_.prompts, context_.facts,
-                    win32::FromHwnd(Handle()));
-    EndModal();
+    if (SaveMoreOptions(model_.Ok(), context_.registry, context_.windows, context_.prompts, context_.facts,
+                        win32::FromHwnd(Handle()))) {
+        EndModal();
+    }
 }
 
 void MoreOptionsDialog::Browse() {

@@ -1,12 +1,13 @@
 #include "optimizer/optimizer_page.h"
 
 #include "control_ids.h"
+#include "settings/settings_schema.h"
 
 namespace talvane {
 
 void OptimizerPage::SetRanges(std::uint32_t totalPhysMB) {
-    Moved(target_.SetRange(0, totalPhysMB * 3 >> 2));
-    Moved(minimum_.SetRange(0, totalPhysMB >> 1));
+    Moved(target_.SetRange(0, Setting(SettingId::TargetFreeRam).maximum.For(totalPhysMB)));
+    Moved(minimum_.SetRange(0, Setting(SettingId::MinimumFreeRam).maximum.For(totalPhysMB)));
 }
 
 // A track bar reports a change only when its position really moves.

@@ -55,28 +55,41 @@ public:
         }
     }
 
-    // Any 4 bytes, whatever type they are stored as; any other size is no value.
+    // RegQueryValueExA, for data in formats of its own, such as performance data.
+    [[nodiscard]] long QueryValue(const std::string& name,
+                                  std::uint32_t* type,
+                                  std::uint8_t* data,
+                                  std::uint32_t* size) const {
+        return IsOpen() ? registry_->QueryValue(key_, name, type, data, size) : kErrorInvalidHandle;
+    }
+
+    // A REG_DWORD of exactly 4 bytes; any other type or size is no value, as if it were missing.
     [[nodiscard]] std::optional<std::uint32_t> ReadNumber(const std::string& name) const {
         if (!IsOpen()) {
             return std::nullopt;
         }
         std::array<std::uint8_t, 4> bytes{};
         std::uint32_t size = bytes.size();
-        if (registry_->QueryValue(key_, name, nullptr, bytes.data(), &size) != kErrorSuccess || size != bytes.size()) {
+        std::uint32_t type = 0;
+        if (QueryValue(name, &type, bytes.data(), &size) != kErrorSuccess || type != kRegDword ||
+            size != bytes.size()) {
             return std::nullopt;
         }
         return static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
                                           static_cast<std::uint32_t>(bytes[3]) << 24);
     }
 
-    // Up to the first NUL or the data length, whichever comes first.
+    // A REG_SZ or REG_EXPAND_SZ (taken as it is, unexpanded), up to the first NUL or the data length, whichever
+    // comes first; any other type is no value.
     [[nodiscard]] std::optional<std::string> ReadText(const std::string& name) const {
         if (!IsOpen()) {
             return std::nullopt;
         }
         std::array<std::uint8_t, kTextBuffer> buffer{};
         std::uint32_t size = buffer.size();
-        if (registry_->QueryValue(key_, name, nullptr, buffer.data(), &size) != kErrorSuccess || size > buffer.size()) {
+        std::uint32_t type = 0;
+        if (QueryValue(name, &type, buffer.data(), &size) != kErrorSuccess ||
+            (type != kRegSz && type != kRegExpandSz) || size > buffer.size()) {
             return std::nullopt;
         }
         const void* nul = std::memchr(buffer.data(), 0, size);

@@ -14,6 +14,8 @@ enum class RootKey { CurrentUser, LocalMachine, PerformanceData, DynData };
 using KeyId = std::uintptr_t;
 
 constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
 constexpr std::uint32_t kKeyQueryValue = 0x0001;

@@ -27,10 +27,13 @@ platform::WindowId FindEngineWindow(platform::Windows& windows) {
     return windows.FindWindow(kEngineWindowClass, kEngineWindowCaption);
 }
 
-void NotifyEngine(platform::Windows& windows) {
+void NotifyEngine(platform::Windows& windows, SaveReport& report) {
     if (const platform::WindowId engine = FindEngineWindow(windows)) {
         // Sent, not posted: every write is complete before the engine reads, and it has read when this returns.
-        static_cast<void>(windows.SendMessage(engine, kEngineReload, 0, 0));
+        if (!windows.SendMessageTimeout(engine, kEngineReload, 0, 0, platform::kSmtoAbortIfHung,
+                                        kEngineReplyTimeoutMs)) {
+            report.EngineDidNotConfirm();
+        }
     }
 }
 

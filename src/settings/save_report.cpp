@@ -47,7 +47,9 @@ bool SaveReport::Check(long status, const std::string& what, bool machineWide, b
 
 std::string SaveReport::Message() const {
     if (failures_.empty()) {
-        return {};
+        return engineUnconfirmed_ ? "The settings are saved, but the Talvane engine did not confirm that it read "
+                                    "them; it may not be responding."
+                                  : std::string();
     }
     // Failures that share a reason share a line, in the order they happened.
     struct Line {
@@ -73,13 +75,18 @@ std::string SaveReport::Message() const {
         }
         message += ": " + line.reason + ".";
     }
+    if (engineUnconfirmed_) {
+        message +=
+            "\nThe Talvane engine did not confirm that it read the settings that were saved; it may not be "
+            "responding.";
+    }
     return message;
 }
 
 void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner) {
-    if (!failures_.empty()) {
+    if (!Empty()) {
         prompts.Inform(owner, Message());
-        failures_.clear();
+        Clear();
     }
 }
 

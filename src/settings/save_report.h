@@ -23,17 +23,26 @@ public:
     // Records a failure unless `status` is ERROR_SUCCESS; true when it is.
     bool Check(long status, const std::string& what, bool machineWide = false, bool containerFailed = false);
 
-    [[nodiscard]] bool Empty() const { return failures_.empty(); }
-    [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
-    void Clear() { failures_.clear(); }
+    // The engine was told to re-read and did not answer: what was saved is saved, but may not be in effect yet.
+    void EngineDidNotConfirm() { engineUnconfirmed_ = true; }
 
-    // One message for an "Information" box, a line per cause; empty when nothing failed.
+    // Nothing to tell the user.
+    [[nodiscard]] bool Empty() const { return failures_.empty() && !engineUnconfirmed_; }
+    [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
+    [[nodiscard]] bool EngineUnconfirmed() const { return engineUnconfirmed_; }
+    void Clear() {
+        failures_.clear();
+        engineUnconfirmed_ = false;
+    }
+
+    // One message for an "Information" box, a line per cause and one for the engine; empty when all went well.
     [[nodiscard]] std::string Message() const;
-    // Shows Message() when something failed, and then starts a fresh report.
+    // Shows Message() when there is something to tell, and then starts a fresh report.
     void InformAndClear(platform::Prompts& prompts, platform::WindowId owner);
 
 private:
     std::vector<SaveFailure> failures_;
+    bool engineUnconfirmed_ = false;
 };
 
 }  // namespace talvane

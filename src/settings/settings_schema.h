@@ -11,7 +11,8 @@ constexpr const char* kSettingsKeyPath = "Software\\Talvane";                   
 constexpr const char* kRunKeyPath = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Run)";  // under HKEY_LOCAL_MACHINE
 constexpr const char* kRunValueName = "Talvane Professional";
 
-// How a value is stored and shown. All but texts are REG_DWORD; texts are REG_SZ.
+// How a value is stored and shown. All but texts are REG_DWORD; texts are REG_SZ (REG_EXPAND_SZ reads too).
+// A value stored as another type reads as missing and takes its default.
 enum class SettingKind : std::uint8_t {
     Flag,    // on only when it holds 1
     Number,  // unsigned

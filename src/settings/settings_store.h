@@ -20,24 +20,24 @@ struct OptimizerSettings {
     std::uint32_t minimumFreeRam = 0;
 };
 
-// The More Options dialog's values, one field per stored value.
+// The More Options dialog's values, one field per stored value, each named as its SettingId.
 struct EngineOptions {
     bool autoStart = false;
     bool freeOnStartup = false;
-    std::uint32_t freeOnStartupVal1 = 0;  // MB
-    std::uint32_t freeOnStartupVal2 = 0;  // seconds after start-up
-    std::uint32_t freeEveryMinVal1 = 0;   // MB
-    std::uint32_t freeEveryMinVal2 = 0;   // minutes
-    std::uint32_t freeEveryMinVal3 = 0;   // percent of total RAM
+    std::uint32_t freeOnStartupAmount = 0;   // MB
+    std::uint32_t freeOnStartupDelay = 0;    // seconds after start-up
+    std::uint32_t periodicAmount = 0;        // MB
+    std::uint32_t periodicMinutes = 0;       // minutes
+    std::uint32_t periodicBelowPercent = 0;  // percent of total RAM
     bool disableCpuDetect = false;
-    bool warnLowResource = false;
-    std::uint32_t warnLowResourceVal1 = 0;  // percent
-    std::uint32_t trayIconTextColor = 0;    // 0x00BBGGRR
-    std::int32_t trayIconInfo = 0;          // -1: nothing selected
+    bool warnLowResources = false;
+    std::uint32_t warnLowResourcesPercent = 0;  // percent
+    std::uint32_t trayIconTextColor = 0;        // 0x00BBGGRR
+    std::int32_t trayIconInfo = 0;              // -1: nothing selected
     bool hideTrayIcon = false;
-    std::uint32_t freeUpXMenuVal1 = 0;  // MB
-    std::uint32_t freeUpYMenuVal1 = 0;
-    std::uint32_t freeUpZMenuVal1 = 0;
+    std::uint32_t menuAmountX = 0;  // MB
+    std::uint32_t menuAmountY = 0;
+    std::uint32_t menuAmountZ = 0;
     bool autoclearClipboard = false;
     bool playSound = false;
     std::string music;

@@ -20,7 +20,7 @@ bool ApplyClose::SaveNow(platform::WindowId owner) {
         model_.MarkChanged();
     }
     // The engine reads what did get written.
-    NotifyEngine(windows_);
+    NotifyEngine(windows_, report_);
     report_.InformAndClear(prompts_, owner);
     for (ui::Page* page : model_.Pages()) {
         page->Applied();

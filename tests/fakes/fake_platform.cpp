@@ -99,14 +99,19 @@ bool FakeWindows::PostMessage(platform::WindowId window,
     return true;
 }
 
-std::intptr_t FakeWindows::SendMessage(platform::WindowId window,
-                                       std::uint32_t message,
-                                       std::uintptr_t wParam,
-                                       std::intptr_t lParam) {
+std::optional<std::uintptr_t> FakeWindows::SendMessageTimeout(platform::WindowId window,
+                                                              std::uint32_t message,
+                                                              std::uintptr_t wParam,
+                                                              std::intptr_t lParam,
+                                                              std::uint32_t flags,
+                                                              std::uint32_t timeoutMs) {
     if (log != nullptr) {
-        log->Add("SendMessage " + std::to_string(window) + " " + std::to_string(message));
+        log->Add("SendMessageTimeout " + std::to_string(window) + " " + std::to_string(message));
     }
-    messages.push_back({window, message, wParam, lParam, true});
+    messages.push_back({window, message, wParam, lParam, true, flags, timeoutMs});
+    if (hung.count(window) != 0) {
+        return std::nullopt;
+    }
     return 0;
 }
 

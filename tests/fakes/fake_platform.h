@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -87,10 +88,14 @@ public:
         std::uint32_t message;
         std::uintptr_t wParam;
         std::intptr_t lParam;
-        bool sent;  // SendMessage rather than PostMessage
+        bool sent;  // SendMessageTimeout rather than PostMessage
+        std::uint32_t flags = 0;
+        std::uint32_t timeoutMs = 0;
     };
     std::vector<Window> windows;
     std::vector<Message> messages;
+    // Windows that take sent messages and never answer, as a program does while it hangs.
+    std::set<platform::WindowId> hung;
     std::map<int, std::uint32_t> sysColors;
     // When set, sent messages join this log, so their order against other fakes' calls shows.
     CallLog* log = nullptr;
@@ -101,10 +106,12 @@ public:
                      std::uint32_t message,
                      std::uintptr_t wParam,
                      std::intptr_t lParam) override;
-    std::intptr_t SendMessage(platform::WindowId window,
-                              std::uint32_t message,
-                              std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::optional<std::uintptr_t> SendMessageTimeout(platform::WindowId window,
+                                                     std::uint32_t message,
+                                                     std::uintptr_t wParam,
+                                                     std::intptr_t lParam,
+                                                     std::uint32_t flags,
+                                                     std::uint32_t timeoutMs) override;
     std::uint32_t GetSysColor(int index) override;
 };
 

@@ -48,7 +48,7 @@ TEST_F(ApplyCloseTest, SaveNowRunsInOrderAndClearsApply) {
     EXPECT_TRUE(apply.SaveNow(1));
     EXPECT_EQ(log.Entries(),
               (std::vector<std::string>{"tweaks write", "optimizer write", "tweaks read", "optimizer read",
-                                        "SendMessage 9 1105", "tweaks applied", "optimizer applied"}));
+                                        "SendMessageTimeout 9 1105", "tweaks applied", "optimizer applied"}));
     EXPECT_FALSE(model.ApplyEnabled());
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -64,7 +64,18 @@ TEST_F(ApplyCloseTest, FailedWriteIsNamedAndApplyStaysEnabled) {
     EXPECT_EQ(prompts.shown[0].caption, "Information");
     EXPECT_NE(prompts.shown[0].text.find("optimizer"), std::string::npos);
     EXPECT_EQ(log.IndexOf("optimizer read"), -1) << "the user's values stay for another try";
-    EXPECT_NE(log.IndexOf("SendMessage 9 1105"), -1);
+    EXPECT_NE(log.IndexOf("SendMessageTimeout 9 1105"), -1);
+}
+
+TEST_F(ApplyCloseTest, SilentEngineIsToldButTheSaveStands) {
+    windows.windows.push_back({9, "TForm1", "Talvane", false});
+    windows.hung.insert(9);
+    Create();
+    model.MarkChanged();
+    EXPECT_TRUE(apply.SaveNow(1));
+    EXPECT_FALSE(model.ApplyEnabled());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].text.find("did not confirm"), std::string::npos) << prompts.shown[0].text;
 }
 
 TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {

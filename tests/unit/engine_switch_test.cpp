@@ -19,7 +19,7 @@ using Log = std::vector<std::string>;
 
 constexpr const char* kKey = "Software\\Talvane";
 const std::string kStateEntry = "Set HKCU\\Software\\Talvane\\Talvane_Stat";
-const std::string kReload = "SendMessage 7 1105";
+const std::string kReload = "SendMessageTimeout 7 1105";
 
 const fakes::FakeWindows::Window kEngine{7, "TForm1", "Talvane", false};
 const fakes::FakeWindows::Window kPanel{8, "TForm1", "Talvane Limited Edition", true};
@@ -110,6 +110,23 @@ TEST(EngineSwitchTest, AStateThatWasNotStoredIsNotShown) {
     EXPECT_EQ(m.registry.OpenHandles(), 0);
 }
 
+TEST(EngineSwitchTest, AHungEngineIsReportedAndTheStoredStateShown) {
+    for (const bool enable : {true, false}) {
+        Machine m(WindowsFamily::WinXP, true);
+        m.windows.hung.insert(kEngine.id);
+        if (enable) {
+            m.engineSwitch.PressEnable(m.report);
+        } else {
+            m.engineSwitch.PressDisable(m.report);
+        }
+        EXPECT_EQ(m.log.Entries().back(), kReload) << enable;
+        EXPECT_EQ(m.StoredState(), enable ? 1u : 0u) << enable;
+        EXPECT_EQ(m.engineSwitch.EnablePressed(), enable);
+        EXPECT_TRUE(m.report.Failures().empty()) << enable;
+        EXPECT_TRUE(m.report.EngineUnconfirmed()) << enable;
+    }
+}
+
 TEST(EngineSwitchTest, RefreshShowsTheEngineWithoutActing) {
     const struct {
         const char* name;
@@ -168,14 +185,19 @@ TEST(EngineContractTest, EngineFilesByFamily) {
 TEST(EngineContractTest, OnlyTheEnginesOwnWindowIsNotified) {
     fakes::FakeWindows windows;
     windows.windows = {kPanel, {9, "TForm1", "Talvane ", false}};
-    NotifyEngine(windows);
+    SaveReport report;
+    NotifyEngine(windows, report);
     EXPECT_TRUE(windows.messages.empty());
     windows.windows.push_back(kEngine);
-    NotifyEngine(windows);
+    NotifyEngine(windows, report);
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_EQ(windows.messages[0].window, 7u);
     EXPECT_EQ(windows.messages[0].message, 1105u);
     EXPECT_TRUE(windows.messages[0].sent);
+    EXPECT_EQ(windows.messages[0].flags, platform::kSmtoAbortIfHung) << "a hung engine is not waited for";
+    EXPECT_GE(windows.messages[0].timeoutMs, 1000u) << "time enough to re-read";
+    EXPECT_LE(windows.messages[0].timeoutMs, 5000u) << "a few seconds at most";
+    EXPECT_TRUE(report.Empty());
 }
 
 }  // namespace

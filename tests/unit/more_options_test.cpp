@@ -26,7 +26,7 @@ using Hotkey = MoreOptions::Hotkey;
 constexpr const char* kKey = "Software\\Talvane";
 constexpr const char* kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::uint32_t kTotalPhysMB = 512;
-const std::string kReload = "SendMessage 7 1105";
+const std::string kReload = "SendMessageTimeout 7 1105";
 
 // The dialog with the machine behind it: show reads the key, OK saves through the store.
 struct Machine {
@@ -346,6 +346,38 @@ TEST(MoreOptionsTest, AFailedWriteIsToldNotPassedOffAsSaved) {
     EXPECT_NE(m.prompts.shown[0].text.find("Hotkey1"), std::string::npos) << m.prompts.shown[0].text;
     EXPECT_EQ(m.Stored("Hotkey2"), 0u) << "the other values are still written";
     EXPECT_EQ(m.log.Entries().back(), kReload) << "the engine re-reads what did arrive";
+}
+
+TEST(MoreOptionsTest, OkClosesTheDialogOnlyWhenEverythingWasSaved) {
+    const struct {
+        const char* name;
+        bool writeFails;
+        bool engineHung;
+        bool closes;
+        std::vector<const char*> told;
+    } cases[] = {
+        {"all saved", false, false, true, {}},
+        {"a write failed", true, false, false, {"Hotkey1"}},
+        {"the engine did not answer", false, true, true, {"did not confirm"}},
+        {"both", true, true, false, {"Hotkey1", "did not confirm"}},
+    };
+    for (const auto& c : cases) {
+        Machine m(WindowsFamily::WinXP);
+        if (c.writeFails) {
+            m.registry.FailValueWrite(RootKey::CurrentUser, kKey, "Hotkey1", platform::kErrorAccessDenied);
+        }
+        if (c.engineHung) {
+            m.windows.hung.insert(7);
+        }
+        m.Show();
+        m.dialog.Check(Box::PlaySound, true);
+        EXPECT_EQ(m.Ok(), c.closes) << c.name;
+        EXPECT_EQ(m.Stored("PlaySound"), 1u) << c.name;
+        ASSERT_EQ(m.prompts.shown.size(), c.told.empty() ? 0u : 1u) << c.name;
+        for (const char* words : c.told) {
+            EXPECT_NE(m.prompts.shown[0].text.find(words), std::string::npos) << c.name << ": " << words;
+        }
+    }
 }
 
 TEST(MoreOptionsTest, WithoutAnEngineOkStillSaves) {

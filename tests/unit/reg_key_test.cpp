@@ -16,7 +16,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr const char* kPath = "Software\\Talvane";
 
-TEST(RegKeyTest, ReadsNumbersOnlyFromFourBytesOfAnyType) {
+TEST(RegKeyTest, ReadsNumbersOnlyFromFourByteDwords) {
     const struct {
         const char* name;
         std::uint32_t type;
@@ -24,8 +24,8 @@ TEST(RegKeyTest, ReadsNumbersOnlyFromFourBytesOfAnyType) {
         std::optional<std::uint32_t> expected;
     } cases[] = {
         {"dword", kRegDword, {0x78, 0x56, 0x34, 0x12}, 0x12345678u},
-        {"four binary bytes", 3, {1, 0, 0, 0}, 1u},
-        {"four text bytes", kRegSz, {'1', 0, 0, 0}, 0x31u},
+        {"four binary bytes", kRegBinary, {1, 0, 0, 0}, std::nullopt},
+        {"four text bytes", kRegSz, {'1', 0, 0, 0}, std::nullopt},
         {"five bytes", kRegDword, {1, 0, 0, 0, 0}, std::nullopt},
         {"two bytes", kRegDword, {1, 0}, std::nullopt},
         {"no bytes", kRegDword, {}, std::nullopt},
@@ -44,20 +44,24 @@ TEST(RegKeyTest, ReadsTextsUpToNulOrLengthWithinTheBuffer) {
     const std::string longest(RegKey::kTextBuffer, 'x');
     const struct {
         const char* name;
+        std::uint32_t type;
         Bytes stored;
         std::optional<std::string> expected;
     } cases[] = {
-        {"without NUL", {'a', 'b', 'c'}, "abc"},
-        {"with NUL", {'a', 'b', 'c', 0}, "abc"},
-        {"NUL inside", {'a', 0, 'c'}, "a"},
-        {"empty", {}, ""},
-        {"fills the buffer", Bytes(longest.begin(), longest.end()), longest},
-        {"one byte too long", Bytes(RegKey::kTextBuffer + 1, 'x'), std::nullopt},
-        {"300 bytes", Bytes(300, 'y'), std::nullopt},
+        {"without NUL", kRegSz, {'a', 'b', 'c'}, "abc"},
+        {"with NUL", kRegSz, {'a', 'b', 'c', 0}, "abc"},
+        {"NUL inside", kRegSz, {'a', 0, 'c'}, "a"},
+        {"empty", kRegSz, {}, ""},
+        {"fills the buffer", kRegSz, Bytes(longest.begin(), longest.end()), longest},
+        {"one byte too long", kRegSz, Bytes(RegKey::kTextBuffer + 1, 'x'), std::nullopt},
+        {"300 bytes", kRegSz, Bytes(300, 'y'), std::nullopt},
+        {"expandable, unexpanded", kRegExpandSz, {'%', 'A', '%', 0}, "%A%"},
+        {"binary", kRegBinary, {'a', 'b', 'c', 0}, std::nullopt},
+        {"dword", kRegDword, {'a', 'b', 'c', 0}, std::nullopt},
     };
     for (const auto& c : cases) {
         FakeRegistry registry;
-        registry.PutValue(RootKey::CurrentUser, kPath, "T", kRegSz, c.stored);
+        registry.PutValue(RootKey::CurrentUser, kPath, "T", c.type, c.stored);
         RegKey key;
         ASSERT_EQ(key.Open(registry, RootKey::CurrentUser, kPath, kKeyRead), kErrorSuccess) << c.name;
         EXPECT_EQ(key.ReadText("T"), c.expected) << c.name;

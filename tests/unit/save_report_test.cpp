@@ -12,11 +12,22 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
         const char* name;
         std::vector<SaveFailure> failures;
         std::string expected;
+        bool engineUnconfirmed = false;
     } cases[] = {
         {"nothing failed", {}, ""},
         {"one value",
          {{"Target Fre RAM", 1013, false, false}},
          "These settings could not be saved:\n\"Target Fre RAM\": the registry could not be written."},
+        {"the engine did not answer",
+         {},
+         "The settings are saved, but the Talvane engine did not confirm that it read them; it may not be "
+         "responding.",
+         true},
+        {"a value, and the engine did not answer",
+         {{"Hotkey1", 5, false, false}},
+         "These settings could not be saved:\n\"Hotkey1\": access was denied.\n"
+         "The Talvane engine did not confirm that it read the settings that were saved; it may not be responding.",
+         true},
         {"a key that would not open, and a machine-wide value",
          {{"AutoStart", 5, false, true},
           {"Hotkey1", 5, false, true},
@@ -34,6 +45,9 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
         SaveReport report;
         for (const SaveFailure& f : c.failures) {
             EXPECT_FALSE(report.Check(f.status, f.what, f.machineWide, f.containerFailed)) << c.name;
+        }
+        if (c.engineUnconfirmed) {
+            report.EngineDidNotConfirm();
         }
         EXPECT_TRUE(report.Check(platform::kErrorSuccess, "ignored")) << c.name;
         EXPECT_EQ(report.Failures().size(), c.failures.size()) << c.name;

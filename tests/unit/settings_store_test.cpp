@@ -50,20 +50,20 @@ std::string Describe(const EngineOptions& o) {
     std::string text;
     for (const std::uint32_t n : {o.autoStart + 0u,
                                   o.freeOnStartup + 0u,
-                                  o.freeOnStartupVal1,
-                                  o.freeOnStartupVal2,
-                                  o.freeEveryMinVal1,
-                                  o.freeEveryMinVal2,
-                                  o.freeEveryMinVal3,
+                                  o.freeOnStartupAmount,
+                                  o.freeOnStartupDelay,
+                                  o.periodicAmount,
+                                  o.periodicMinutes,
+                                  o.periodicBelowPercent,
                                   o.disableCpuDetect + 0u,
-                                  o.warnLowResource + 0u,
-                                  o.warnLowResourceVal1,
+                                  o.warnLowResources + 0u,
+                                  o.warnLowResourcesPercent,
                                   o.trayIconTextColor,
                                   static_cast<std::uint32_t>(o.trayIconInfo),
                                   o.hideTrayIcon + 0u,
-                                  o.freeUpXMenuVal1,
-                                  o.freeUpYMenuVal1,
-                                  o.freeUpZMenuVal1,
+                                  o.menuAmountX,
+                                  o.menuAmountY,
+                                  o.menuAmountZ,
                                   o.autoclearClipboard + 0u,
                                   o.playSound + 0u,
                                   static_cast<std::uint32_t>(static_cast<unsigned char>(o.hotkey1)),
@@ -157,7 +157,7 @@ TEST_F(SettingsStoreTest, StoredValuesReadAsTheirKindSays) {
          "Freeeverymin_Val1",
          4,
          {9, 0, 0, 0, 0},
-         [](auto& s) { return std::to_string(s.options.freeEveryMinVal1); },
+         [](auto& s) { return std::to_string(s.options.periodicAmount); },
          "16"},
         {"number stored as text", "Minimum Free RAM", 1, Chars("12"),
          [](auto& s) { return std::to_string(s.optimizer.minimumFreeRam); }, "32"},
@@ -174,24 +174,71 @@ TEST_F(SettingsStoreTest, StoredValuesReadAsTheirKindSays) {
     }
 }
 
+// What the product makes of one setting in `stored`: the bytes it would write back, or what it acts on.
+std::string ReadBack(fakes::FakeRegistry& stored,
+                     const SettingEntry& entry,
+                     platform::Files& files,
+                     platform::System& system,
+                     const StartupFacts& facts) {
+    SaveReport ignored;
+    switch (entry.group) {
+        case SettingGroup::InstallDir: return ReadInstallDir(stored, system);
+        case SettingGroup::FirstRun: return TakeFirstRunMarker(stored, ignored) ? "first run" : "not first run";
+        default: break;
+    }
+    const EngineSettings read = ReadEngineSettings(stored, files, 512);
+    fakes::FakeRegistry copy;
+    WriteOptimizerSettings(copy, read.optimizer, ignored);
+    WriteEngineState(copy, read.enabled, ignored);
+    WriteEngineOptions(copy, read.options, facts, ignored);
+    const auto value = copy.Get(RootKey::CurrentUser, kKey, entry.name);
+    return value ? std::string(value->data.begin(), value->data.end()) : "<missing>";
+}
+
+TEST_F(SettingsStoreTest, AValueOfAnotherTypeThanItsSettingsReadsAsMissing) {
+    // "1" arms the first-run marker and names a file that exists, as "Music" needs.
+    files.AddFile("1");
+    for (const SettingEntry& entry : AllSettings()) {
+        const bool text = entry.kind == SettingKind::Text;
+        // Not the default, so that a value read in spite of its type shows.
+        const Bytes data = text ? Chars("1") : Dword(entry.defaultNumber.For(512) == 0 ? 1 : 0);
+        fakes::FakeRegistry absent;
+        absent.AddKey(RootKey::CurrentUser, kKey);
+        const std::string byDefault = ReadBack(absent, entry, files, system, facts);
+        for (const std::uint32_t type : {platform::kRegSz, platform::kRegExpandSz, platform::kRegBinary,
+                                         platform::kRegDword, std::uint32_t{7} /* REG_MULTI_SZ */}) {
+            fakes::FakeRegistry stored;
+            stored.PutValue(RootKey::CurrentUser, kKey, entry.name, type, data);
+            const bool itsType =
+                text ? type == platform::kRegSz || type == platform::kRegExpandSz : type == platform::kRegDword;
+            const std::string read = ReadBack(stored, entry, files, system, facts);
+            if (itsType) {
+                EXPECT_NE(read, byDefault) << entry.name << " as type " << type;
+            } else {
+                EXPECT_EQ(read, byDefault) << entry.name << " as type " << type;
+            }
+        }
+    }
+}
+
 TEST_F(SettingsStoreTest, EngineOptionsAreWrittenInTableOrderAndReadBack) {
     const std::string wav = "C:\\WINDOWS\\Media\\chord.wav";
     files.AddFile(wav);
     EngineOptions options;
     options.autoStart = true;
     options.freeOnStartup = true;
-    options.freeOnStartupVal1 = 999;
-    options.freeOnStartupVal2 = 30;
-    options.freeEveryMinVal1 = 7;
-    options.freeEveryMinVal2 = 60;
-    options.freeEveryMinVal3 = 100;
+    options.freeOnStartupAmount = 999;
+    options.freeOnStartupDelay = 30;
+    options.periodicAmount = 7;
+    options.periodicMinutes = 60;
+    options.periodicBelowPercent = 100;
     options.disableCpuDetect = true;
-    options.warnLowResourceVal1 = 20;
+    options.warnLowResourcesPercent = 20;
     options.trayIconTextColor = 0x0000FF;
     options.trayIconInfo = -1;
-    options.freeUpXMenuVal1 = 1;
-    options.freeUpYMenuVal1 = 2;
-    options.freeUpZMenuVal1 = 3;
+    options.menuAmountX = 1;
+    options.menuAmountY = 2;
+    options.menuAmountZ = 3;
     options.playSound = true;
     options.music = wav;
     options.hotkey1 = 'r';

@@ -12,7 +12,7 @@
 
 #undef FindWindow
 #undef PostMessage
-#undef SendMessage
+#undef SendMessageTimeout
 #undef GetSystemDirectory
 #undef GetWindowsDirectory
 #undef GetCurrentDirectory

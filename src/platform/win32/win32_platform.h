@@ -48,10 +48,12 @@ public:
                      std::uint32_t message,
                      std::uintptr_t wParam,
                      std::intptr_t lParam) override;
-    std::intptr_t SendMessage(platform::WindowId window,
-                              std::uint32_t message,
-                              std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::optional<std::uintptr_t> SendMessageTimeout(platform::WindowId window,
+                                                     std::uint32_t message,
+                                                     std::uintptr_t wParam,
+                                                     std::intptr_t lParam,
+                                                     std::uint32_t flags,
+                                                     std::uint32_t timeoutMs) override;
     std::uint32_t GetSysColor(int index) override;
 };
 

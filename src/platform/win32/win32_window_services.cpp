@@ -17,11 +17,17 @@ bool Win32WindowServices::PostMessage(platform::WindowId window,
     return PostMessageA(ToHwnd(window), message, wParam, lParam) != FALSE;
 }
 
-std::intptr_t Win32WindowServices::SendMessage(platform::WindowId window,
-                                               std::uint32_t message,
-                                               std::uintptr_t wParam,
-                                               std::intptr_t lParam) {
-    return SendMessageA(ToHwnd(window), message, wParam, lParam);
+std::optional<std::uintptr_t> Win32WindowServices::SendMessageTimeout(platform::WindowId window,
+                                                                      std::uint32_t message,
+                                                                      std::uintptr_t wParam,
+                                                                      std::intptr_t lParam,
+                                                                      std::uint32_t flags,
+                                                                      std::uint32_t timeoutMs) {
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, flags, timeoutMs, &result) == 0) {
+        return std::nullopt;
+    }
+    return result;
 }
 
 std::uint32_t Win32WindowServices::GetSysColor(int index) {
