@@ -84,4 +84,20 @@ std::vector<HWND> VisibleMainWindows() {
     return driver::FindTopLevelWindows({0, kMainClass, kMainCaption, true});
 }
 
+bool StoreNumber(const char* name, DWORD value) {
+    return driver::WriteRegistryDword(HKEY_CURRENT_USER, driver::kSettingsKey, name, value);
+}
+
+bool StoreText(const char* name, const std::string& text) {
+    return driver::WriteRegistryString(HKEY_CURRENT_USER, driver::kSettingsKey, name, text);
+}
+
+std::optional<DWORD> StoredNumber(const char* name) {
+    return driver::ReadRegistryDword(HKEY_CURRENT_USER, driver::kSettingsKey, name);
+}
+
+std::optional<std::string> StoredText(const char* name) {
+    return driver::ReadRegistryString(HKEY_CURRENT_USER, driver::kSettingsKey, name);
+}
+
 }  // namespace talvane::gui_test

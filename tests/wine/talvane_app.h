@@ -44,4 +44,10 @@ private:
 // The visible main windows of every process: what a user would count on screen.
 std::vector<HWND> VisibleMainWindows();
 
+// Values of the settings key (HKEY_CURRENT_USER\Software\Talvane), as a test arranges and checks them.
+bool StoreNumber(const char* name, DWORD value);
+bool StoreText(const char* name, const std::string& text);
+std::optional<DWORD> StoredNumber(const char* name);
+std::optional<std::string> StoredText(const char* name);
+
 }  // namespace talvane::gui_test
