@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "driver/gui_driver.h"
 #include "gui_config.h"
@@ -44,8 +45,9 @@ protected:
     // The fake engine, running for a minute at most and ended with the test.
     void StartFakeEngine() {
         std::string error;
-        engine_ = wine_driver::FakeEngine::Start(60000, &error);
-        ASSERT_TRUE(engine_) << error;
+        auto engine = wine_driver::FakeEngine::Start(60000, &error);
+        ASSERT_TRUE(engine) << error;
+        engine_.emplace(std::move(*engine));
     }
 
     // A control of the main window.

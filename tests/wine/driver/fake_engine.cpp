@@ -44,17 +44,7 @@ FakeEngine::FakeEngine(FakeEngine&& other) noexcept
       window_(std::exchange(other.window_, nullptr)),
       log_(std::exchange(other.log_, {})) {}
 
-FakeEngine& FakeEngine::operator=(FakeEngine&& other) noexcept {
-    if (this != &other) {
-        End();
-        process_ = std::move(other.process_);
-        window_ = std::exchange(other.window_, nullptr);
-        log_ = std::exchange(other.log_, {});
-    }
-    return *this;
-}
-
-void FakeEngine::End() {
+FakeEngine::~FakeEngine() {
     if (process_.Running()) {
         process_.Terminate();
     }

@@ -30,8 +30,9 @@ public:
     static std::optional<FakeEngine> Start(DWORD lifetime_ms, std::string* error);
 
     FakeEngine(FakeEngine&& other) noexcept;
-    FakeEngine& operator=(FakeEngine&& other) noexcept;
-    ~FakeEngine() { End(); }
+    FakeEngine& operator=(FakeEngine&&) = delete;
+    // Ends the process if it still runs and deletes its logs.
+    ~FakeEngine();
 
     [[nodiscard]] const Process& Proc() const { return process_; }
     [[nodiscard]] HWND Window() const { return window_; }
@@ -46,9 +47,6 @@ public:
     std::optional<DWORD> Close(DWORD timeout_ms) const;
 
 private:
-    // Ends the process if it still runs and deletes its logs.
-    void End();
-
     FakeEngine(Process process, HWND window, std::string log)
         : process_(std::move(process)), window_(window), log_(std::move(log)) {}
 
