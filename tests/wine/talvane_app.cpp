@@ -14,21 +14,25 @@ std::optional<TalvaneApp> TalvaneApp::Start(std::string* error) {
     if (!process) {
         return std::nullopt;
     }
-    HWND main = driver::WaitForTopLevelWindow({process->Id(), kMainClass, kMainCaption, true}, kStartTimeoutMs);
+    return Attach(std::move(*process), error);
+}
+
+std::optional<TalvaneApp> TalvaneApp::Attach(driver::Process process, std::string* error) {
+    HWND main = driver::WaitForTopLevelWindow({process.Id(), kMainClass, kMainCaption, true}, kStartTimeoutMs);
     if (main == nullptr) {
         if (error != nullptr) {
             *error = "no visible " + std::string(kMainClass) + " \"" + kMainCaption + "\" window within " +
                      std::to_string(kStartTimeoutMs) + " ms";
-            if (const auto code = process->WaitForExit(0)) {
+            if (const auto code = process.WaitForExit(0)) {
                 *error += "; the process exited with code " + std::to_string(*code);
             }
-            for (HWND other : driver::FindTopLevelWindows({process->Id(), nullptr, nullptr, true})) {
+            for (HWND other : driver::FindTopLevelWindows({process.Id(), nullptr, nullptr, true})) {
                 *error += "; it shows " + driver::ClassNameOf(other) + " \"" + driver::CaptionOf(other) + "\"";
             }
         }
         return std::nullopt;
     }
-    return TalvaneApp(std::move(*process), main);
+    return TalvaneApp(std::move(process), main);
 }
 
 HWND TalvaneApp::Control(int id) const {

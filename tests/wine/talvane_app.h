@@ -20,6 +20,8 @@ class TalvaneApp {
 public:
     // Starts Talvane.exe and waits for its visible main window; nullopt with the reason in *error.
     static std::optional<TalvaneApp> Start(std::string* error);
+    // The same for a Talvane.exe the test started by other means.
+    static std::optional<TalvaneApp> Attach(wine_driver::Process process, std::string* error);
 
     [[nodiscard]] const wine_driver::Process& Proc() const { return process_; }
     [[nodiscard]] HWND Main() const { return main_; }
