@@ -9,32 +9,20 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/engine_log.h"
+#include "driver/fake_engine.h"
+#include "driver/registry.h"
 #include "driver/win_owners.h"
 
 namespace {
 
 namespace driver = talvane::wine_driver;
 
-constexpr UINT kEngineReload = WM_USER + 81;  // 1105
 constexpr DWORD kDefaultTimeoutMs = 120000;
 
 std::string g_log_path;
 std::uint64_t g_sequence = 0;
 
 // Open, append, close: every line is on disk before the message is answered.
-void LogMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-    const std::string line = driver::FormatEngineLogLine(
-        {++g_sequence, message, static_cast<std::uint64_t>(wparam), static_cast<std::uint64_t>(lparam)});
-    const driver::FileHandle file(CreateFileA(g_log_path.c_str(), FILE_APPEND_DATA,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) {
-        DWORD written = 0;
-        WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    }
-}
-
 void AppendLine(const std::string& path, const std::string& line) {
     const driver::FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA,
                                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -45,37 +33,28 @@ void AppendLine(const std::string& path, const std::string& line) {
     }
 }
 
+void LogMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    AppendLine(g_log_path, driver::FormatEngineLogLine({++g_sequence, message, static_cast<std::uint64_t>(wparam),
+                                                        static_cast<std::uint64_t>(lparam)}));
+}
+
 void SnapshotSettings() {
     std::string line;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Talvane", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        for (DWORD index = 0;; ++index) {
-            char name[256];
-            DWORD nameSize = sizeof(name);
-            DWORD type = 0;
-            DWORD value = 0;
-            DWORD size = sizeof(value);
-            const LONG status =
-                RegEnumValueA(key, index, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-            if (status == ERROR_NO_MORE_ITEMS) {
-                break;
-            }
-            if (status == ERROR_SUCCESS && type == REG_DWORD) {
-                line += std::string(name) + "=" + std::to_string(value) + ";";
-            }
+    for (const std::string& name : driver::RegistryValueNames(HKEY_CURRENT_USER, driver::kSettingsKey)) {
+        if (const auto value = driver::ReadRegistryDword(HKEY_CURRENT_USER, driver::kSettingsKey, name)) {
+            line += name + "=" + std::to_string(*value) + ";";
         }
-        RegCloseKey(key);
     }
     AppendLine(g_log_path + ".settings", line + "\n");
 }
 
 LRESULT CALLBACK EngineProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     LogMessage(message, wparam, lparam);
-    if (message == kEngineReload) {
+    if (message == driver::kEngineReload) {
         SnapshotSettings();
     }
     switch (message) {
-        case kEngineReload: return 0;
+        case driver::kEngineReload: return 0;
         case WM_CLOSE: DestroyWindow(window); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcA(window, message, wparam, lparam);
@@ -94,13 +73,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     WNDCLASSA window_class = {};
     window_class.lpfnWndProc = EngineProc;
     window_class.hInstance = instance;
-    window_class.lpszClassName = "TForm1";
+    window_class.lpszClassName = driver::kEngineClass;
     if (!RegisterClassA(&window_class)) {
         return 3;
     }
     // Created without WS_VISIBLE: the real engine never shows its window.
-    HWND window = CreateWindowExA(0, "TForm1", "Talvane", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, driver::kEngineClass, driver::kEngineCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0,
+                        200, 100, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 4;
     }

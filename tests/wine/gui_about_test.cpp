@@ -5,9 +5,7 @@
 
 #include "control_ids.h"
 #include "driver/gui_driver.h"
-#include "gui_config.h"
 #include "gui_fixture.h"
-#include "talvane_app.h"
 
 namespace talvane::gui_test {
 namespace {
@@ -19,12 +17,8 @@ bool EndsWith(const std::string& text, const std::string& tail) {
            text.find_first_not_of("0123456789") == text.size() - tail.size();
 }
 
-class AboutBox : public TalvaneTest {
+class AboutBox : public StartedTalvaneTest {
 protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
-        ASSERT_NO_FATAL_FAILURE(StartTalvane());
-    }
     // Opens the box from the toolbar and returns it once shown.
     HWND Open() {
         EXPECT_TRUE(driver::PostClick(app_->Control(IDC_FORM1_ABOUT)));
@@ -47,10 +41,7 @@ TEST_F(AboutBox, ShowsLiveFiguresAndClosesByButtonAndEscape) {
         const std::string figure = driver::ReadText(driver::FindControl(box, id)).value_or("");
         EXPECT_TRUE(EndsWith(figure, " MB")) << figure;
     }
-    std::string error;
-    const std::string path = driver::JoinPath(Config().screenshot_dir, "about_" + Config().mode + ".bmp");
-    Sleep(300);
-    EXPECT_TRUE(driver::SaveWindowScreenshot(box, path, &error)) << error;
+    SaveScreenshot(box, "about");
 
     ASSERT_TRUE(driver::PostClick(driver::FindControl(box, IDC_FORM3_SPEEDBUTTON4)));
     EXPECT_TRUE(Hidden(box)) << "Close did not close the box";

@@ -14,7 +14,6 @@ GuiConfig g_config;
 void InitGuiConfig(int* argc, char** argv) {
     namespace driver = wine_driver;
     g_config.talvane_exe = driver::ProgramPath("TALVANE_EXE", "Talvane.exe");
-    g_config.fake_engine_exe = driver::ProgramPath("TALVANE_FAKE_ENGINE", "fake_engine.exe");
     g_config.mode = driver::EnvVar("TALVANE_MODE").value_or("");
     g_config.screenshot_dir = driver::ToWindowsPath(
         driver::EnvVar("TALVANE_SCREENSHOT_DIR").value_or(driver::JoinPath(driver::OwnDirectory(), "screenshots")));
@@ -33,6 +32,10 @@ void InitGuiConfig(int* argc, char** argv) {
 
 const GuiConfig& Config() {
     return g_config;
+}
+
+std::string ScreenshotPath(const std::string& name) {
+    return wine_driver::JoinPath(g_config.screenshot_dir, name + "_" + g_config.mode + ".bmp");
 }
 
 WindowsFamily FamilyOfMode(const std::string& mode) {

@@ -8,15 +8,17 @@ namespace talvane::gui_test {
 enum class WindowsFamily { kNt, k9x, kWithoutTweaks, kUnknown };
 
 struct GuiConfig {
-    std::string talvane_exe;      // TALVANE_EXE or --talvane=PATH
-    std::string fake_engine_exe;  // TALVANE_FAKE_ENGINE, else beside the test executable
-    std::string mode;             // TALVANE_MODE: win98, winme, win2k, winxp, nt40, win95, winxp64
-    std::string screenshot_dir;   // TALVANE_SCREENSHOT_DIR
+    std::string talvane_exe;     // TALVANE_EXE or --talvane=PATH
+    std::string mode;            // TALVANE_MODE: win98, winme, win2k, winxp, nt40, win95, winxp64
+    std::string screenshot_dir;  // TALVANE_SCREENSHOT_DIR
 };
 
 // Reads the environment and removes the options it knows from argv.
 void InitGuiConfig(int* argc, char** argv);
 const GuiConfig& Config();
+
+// NAME_MODE.bmp in the screenshot folder; wine-run-test.sh turns it into a .png.
+std::string ScreenshotPath(const std::string& name);
 
 WindowsFamily FamilyOfMode(const std::string& mode);
 

@@ -6,12 +6,16 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "driver/gui_driver.h"
 #include "gui_config.h"
 #include "talvane_app.h"
 
 namespace talvane::gui_test {
+
+// How long the program may take to react to a click, a key or a message.
+inline constexpr DWORD kReactMs = 3000;
 
 class TalvaneTest : public testing::Test {
 protected:
@@ -21,15 +25,15 @@ protected:
     }
 
     void TearDown() override {
-        if (!app_) {
-            return;
+        if (app_) {
+            for (const auto& window : app_->DismissOtherWindows()) {
+                ADD_FAILURE() << "left open at the end of the test: " << window;
+            }
+            if (app_->Proc().Running() && !app_->Close(5000)) {
+                ADD_FAILURE() << "Talvane did not exit within 5 s of WM_CLOSE";
+            }
         }
-        for (const auto& window : app_->DismissOtherWindows()) {
-            ADD_FAILURE() << "left open at the end of the test: " << window;
-        }
-        if (app_->Proc().Running() && !app_->Close(5000)) {
-            ADD_FAILURE() << "Talvane did not exit within 5 s of WM_CLOSE";
-        }
+        engine_.reset();
     }
 
     void StartTalvane() {
@@ -38,7 +42,49 @@ protected:
         ASSERT_TRUE(app_) << error;
     }
 
+    // The fake engine, running for a minute at most and ended with the test.
+    void StartFakeEngine() {
+        std::string error;
+        auto engine = wine_driver::FakeEngine::Start(60000, &error);
+        ASSERT_TRUE(engine) << error;
+        engine_.emplace(std::move(*engine));
+    }
+
+    // A control of the main window.
+    HWND Control(int id) const {
+        HWND control = app_->Control(id);
+        EXPECT_NE(control, nullptr) << "no control with ID " << id;
+        return control;
+    }
+    std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+
+    // Saves the window as NAME_MODE.bmp once Talvane is idle, and checks the file holds it framed and painted.
+    void SaveScreenshot(HWND window, const std::string& name) const {
+        app_->Proc().WaitForIdle(kReactMs);
+        // Idle can come before the last WM_PAINT of the child controls.
+        Sleep(300);
+        const std::string path = ScreenshotPath(name);
+        std::string error;
+        ASSERT_TRUE(wine_driver::SaveWindowScreenshot(window, path, &error)) << error;
+        const auto summary = wine_driver::SummarizeBmp(path);
+        ASSERT_TRUE(summary) << path;
+        const SIZE client = wine_driver::ClientSizeOf(window);
+        EXPECT_GT(summary->width, client.cx) << "the frame is missing";
+        EXPECT_GT(summary->height, client.cy) << "the caption is missing";
+        EXPECT_GT(summary->distinct_colours, 8u) << "the capture looks blank";
+    }
+
     std::optional<TalvaneApp> app_;
+    std::optional<wine_driver::FakeEngine> engine_;
+};
+
+// Tests that begin with Talvane already on screen.
+class StartedTalvaneTest : public TalvaneTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
+        ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    }
 };
 
 }  // namespace talvane::gui_test

@@ -6,84 +6,27 @@
 
 #include <commctrl.h>
 
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "control_ids.h"
 #include "driver/gui_driver.h"
-#include "driver/win_owners.h"
-#include "gui_config.h"
 #include "gui_fixture.h"
-#include "talvane_app.h"
 
 namespace talvane::gui_test {
 namespace {
 
 namespace driver = wine_driver;
 
-constexpr DWORD kReactMs = 3000;
 constexpr char kDialogClass[] = "TForm4";
 constexpr char kDialogCaption[] = "More Options";
-constexpr char kSettingsKey[] = "Software\\Talvane";
-constexpr UINT kEngineReload = WM_USER + 81;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
 constexpr int kTabSheets[] = {IDC_FORM4_TABSHEET1, IDC_FORM4_TABSHEET2, IDC_FORM4_TABSHEET3, IDC_FORM4_TABSHEET4};
 
-bool SetStoredNumber(const char* name, DWORD value) {
-    HKEY raw = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &raw, nullptr) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    const driver::RegKey key(raw);
-    return RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value)) ==
-           ERROR_SUCCESS;
-}
-
-// The pixels of a window as they are on screen now, row by row.
-std::vector<COLORREF> ScreenPixels(HWND window) {
-    RECT area;
-    GetWindowRect(window, &area);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const driver::ScreenDc screen(GetDC(nullptr));
-    const driver::MemoryDc memory(CreateCompatibleDC(screen.Get()));
-    const driver::Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!screen || !memory || !bitmap || width <= 0 || height <= 0) {
-        return {};
-    }
-    {
-        driver::SelectGuard select(memory.Get(), bitmap.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY);
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> raw(static_cast<size_t>(width) * static_cast<size_t>(height));
-    if (GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS) == 0) {
-        return {};
-    }
-    std::vector<COLORREF> pixels;
-    pixels.reserve(raw.size());
-    for (DWORD bgr : raw) {
-        pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
-    }
-    return pixels;
-}
-
-size_t CountColour(const std::vector<COLORREF>& pixels, COLORREF colour) {
-    size_t count = 0;
-    for (COLORREF pixel : pixels) {
-        count += pixel == colour ? 1 : 0;
-    }
-    return count;
+size_t RedPixels(HWND window) {
+    return driver::CaptureWindow(window).Count(kRed);
 }
 
 bool HasStyle(HWND window, DWORD style) {
@@ -175,14 +118,9 @@ TEST_F(MoreOptionsTest, OpensFromTheOptimizerPageOnTheMainTab) {
 }
 
 TEST_F(MoreOptionsTest, HotkeyAndColourAreSavedOnOkAndTheEngineIsTold) {
-    ASSERT_TRUE(SetStoredNumber("Hotkey1", 0));
-    ASSERT_TRUE(SetStoredNumber("TrayIconTextColor", 0));
-    const std::string log = driver::TempFilePath("engine_log");
-    std::string error;
-    auto engine = driver::Process::Launch(Config().fake_engine_exe, "\"" + log + "\" 60000", {}, &error);
-    ASSERT_TRUE(engine) << error;
-    HWND engine_window = driver::WaitForTopLevelWindow({engine->Id(), "TForm1", "Talvane", false}, kStartTimeoutMs);
-    ASSERT_NE(engine_window, nullptr) << "the fake engine did not create its window";
+    ASSERT_TRUE(StoreNumber("Hotkey1", 0));
+    ASSERT_TRUE(StoreNumber("TrayIconTextColor", 0));
+    ASSERT_NO_FATAL_FAILURE(StartFakeEngine());
 
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     ASSERT_NO_FATAL_FAILURE(OpenDialog());
@@ -196,7 +134,7 @@ TEST_F(MoreOptionsTest, HotkeyAndColourAreSavedOnOkAndTheEngineIsTold) {
     ASSERT_NO_FATAL_FAILURE(GoToTab(1));
     HWND sample = Control(IDC_FORM4_IMAGE3);
     HWND busy_sample = Control(IDC_FORM4_IMAGE6);
-    EXPECT_EQ(CountColour(ScreenPixels(sample), kRed), 0u) << "the stored colour is black";
+    EXPECT_EQ(RedPixels(sample), 0u) << "the stored colour is black";
     HWND colours = Control(IDC_FORM4_COLORCOMBOBOX1);
     PostMessageA(colours, WM_CHAR, 'R', 1);
     EXPECT_TRUE(driver::WaitUntil(
@@ -206,43 +144,25 @@ TEST_F(MoreOptionsTest, HotkeyAndColourAreSavedOnOkAndTheEngineIsTold) {
         },
         kReactMs));
     // Both samples are redrawn as soon as the colour is picked, before anything is saved.
-    EXPECT_TRUE(driver::WaitUntil([&] { return CountColour(ScreenPixels(sample), kRed) > 10; }, kReactMs));
-    EXPECT_GT(CountColour(ScreenPixels(busy_sample), kRed), 10u);
-    EXPECT_EQ(driver::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "Hotkey1"), DWORD{0}) << "saved before OK";
+    EXPECT_TRUE(driver::WaitUntil([&] { return RedPixels(sample) > 10; }, kReactMs));
+    EXPECT_GT(RedPixels(busy_sample), 10u);
+    EXPECT_EQ(StoredNumber("Hotkey1"), DWORD{0}) << "saved before OK";
 
-    const size_t reloads_before = [&] {
-        size_t count = 0;
-        for (const auto& entry : driver::ReadEngineLog(log)) {
-            count += entry.message == kEngineReload ? 1 : 0;
-        }
-        return count;
-    }();
+    const size_t reloads_before = engine_->Received(driver::kEngineReload);
     ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON22));
-    EXPECT_EQ(driver::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "Hotkey1"), DWORD{'R'});
-    EXPECT_EQ(driver::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "TrayIconTextColor"), DWORD{0x0000FF});
-    size_t reloads_after = 0;
-    for (const auto& entry : driver::ReadEngineLog(log)) {
-        reloads_after += entry.message == kEngineReload ? 1 : 0;
-    }
-    EXPECT_EQ(reloads_after, reloads_before + 1) << "OK must send EngineReload once";
+    EXPECT_EQ(StoredNumber("Hotkey1"), DWORD{'R'});
+    EXPECT_EQ(StoredNumber("TrayIconTextColor"), DWORD{0x0000FF});
+    EXPECT_EQ(engine_->Received(driver::kEngineReload), reloads_before + 1) << "OK must send EngineReload once";
     // The fake engine notes the key as it stands when the reload arrives.
-    std::ifstream snapshots(log + ".settings");
-    std::string at_reload;
-    for (std::string line; std::getline(snapshots, line);) {
-        at_reload = line;
-    }
+    const auto snapshots = engine_->SettingsAtReload();
+    const std::string at_reload = snapshots.empty() ? std::string() : snapshots.back();
     EXPECT_NE(at_reload.find("Hotkey1=82;"), std::string::npos) << at_reload;
     EXPECT_NE(at_reload.find("TrayIconTextColor=255;"), std::string::npos) << at_reload;
-    snapshots.close();
-
-    PostMessageA(engine_window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(engine->WaitForExit(5000));
-    DeleteFileA(log.c_str());
-    DeleteFileA((log + ".settings").c_str());
+    EXPECT_TRUE(engine_->Close(5000));
 }
 
 TEST_F(MoreOptionsTest, CloseDiscardsATick) {
-    ASSERT_TRUE(SetStoredNumber("PlaySound", 0));
+    ASSERT_TRUE(StoreNumber("PlaySound", 0));
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     ASSERT_NO_FATAL_FAILURE(OpenDialog());
     ASSERT_NO_FATAL_FAILURE(GoToTab(3));
@@ -251,7 +171,7 @@ TEST_F(MoreOptionsTest, CloseDiscardsATick) {
     ASSERT_TRUE(driver::Click(box));
     ASSERT_EQ(driver::ReadCheck(box), BST_CHECKED);
     ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON23));
-    EXPECT_EQ(driver::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "PlaySound"), DWORD{0});
+    EXPECT_EQ(StoredNumber("PlaySound"), DWORD{0});
 
     ASSERT_NO_FATAL_FAILURE(OpenDialog());
     EXPECT_EQ(driver::ReadCheck(Control(IDC_FORM4_CHECKBOX13)), BST_UNCHECKED);
@@ -292,16 +212,7 @@ TEST_F(MoreOptionsTest, SavesAScreenshotOfEachTab) {
     for (int tab = 0; tab < 4; ++tab) {
         SCOPED_TRACE(names[tab]);
         ASSERT_NO_FATAL_FAILURE(GoToTab(tab));
-        app_->Proc().WaitForIdle(kReactMs);
-        Sleep(300);  // idle can come before the children's last WM_PAINT
-        const std::string path = driver::JoinPath(
-            Config().screenshot_dir, std::string("more_options_") + names[tab] + "_" + Config().mode + ".bmp");
-        std::string error;
-        ASSERT_TRUE(driver::SaveWindowScreenshot(dialog_, path, &error)) << error;
-        const auto summary = driver::SummarizeBmp(path);
-        ASSERT_TRUE(summary) << path;
-        EXPECT_GT(summary->width, 472) << "the frame is missing";
-        EXPECT_GT(summary->distinct_colours, 8u) << "the capture looks blank";
+        ASSERT_NO_FATAL_FAILURE(SaveScreenshot(dialog_, std::string("more_options_") + names[tab]));
     }
     ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON23));
 }

@@ -8,39 +8,12 @@
 
 #include "control_ids.h"
 #include "driver/gui_driver.h"
-#include "gui_config.h"
 #include "gui_fixture.h"
-#include "talvane_app.h"
 
 namespace talvane::gui_test {
 namespace {
 
 namespace driver = wine_driver;
-
-// The graph's pixels as the screen shows them.
-std::vector<COLORREF> GraphPixels(HWND graph) {
-    RECT area;
-    GetClientRect(graph, &area);
-    POINT origin{0, 0};
-    ClientToScreen(graph, &origin);
-    HDC screen = GetDC(nullptr);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < area.bottom; ++y) {
-        for (int x = 0; x < area.right; x += 4) {
-            pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-        }
-    }
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-int CountColour(const std::vector<COLORREF>& pixels, COLORREF colour) {
-    int count = 0;
-    for (COLORREF pixel : pixels) {
-        count += pixel == colour ? 1 : 0;
-    }
-    return count;
-}
 
 std::uint64_t AvailableMB() {
     MEMORYSTATUSEX status{};
@@ -70,14 +43,7 @@ DWORD WINAPI Burn(void* stop) {
     return 0;
 }
 
-class StatusTimer : public TalvaneTest {
-protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
-        ASSERT_NO_FATAL_FAILURE(StartTalvane());
-    }
-    std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
-};
+class StatusTimer : public StartedTalvaneTest {};
 
 TEST_F(StatusTimer, GraphScrollsWhenTheMemoryLoadChanges) {
     HWND graph = app_->Control(IDC_FORM1_GRAPH);
@@ -85,10 +51,10 @@ TEST_F(StatusTimer, GraphScrollsWhenTheMemoryLoadChanges) {
     // The first paint of the freshly shown window may still be on its way.
     app_->Proc().WaitForIdle(3000);
     Sleep(500);
-    const auto before = GraphPixels(graph);
-    EXPECT_GT(CountColour(before, RGB(0, 255, 0)), 0) << "no green line";
-    EXPECT_GT(CountColour(before, RGB(255, 255, 255)), 0) << "no white middle line";
-    EXPECT_GT(CountColour(before, RGB(0, 0, 255)), 0) << "no blue grid";
+    const auto before = driver::CaptureClient(graph);
+    EXPECT_GT(before.Count(RGB(0, 255, 0)), 0u) << "no green line";
+    EXPECT_GT(before.Count(RGB(255, 255, 255)), 0u) << "no white middle line";
+    EXPECT_GT(before.Count(RGB(0, 0, 255)), 0u) << "no blue grid";
 
     // Take and touch memory, so the machine's memory load moves; pieces, since a 32-bit address space is tight.
     constexpr SIZE_T kPiece = SIZE_T{64} << 20;
@@ -105,15 +71,12 @@ TEST_F(StatusTimer, GraphScrollsWhenTheMemoryLoadChanges) {
     }
     ASSERT_GE(pieces.size(), 8u) << "could not take enough memory to move the load";
     Sleep(3000);
-    const auto after = GraphPixels(graph);
+    const auto after = driver::CaptureClient(graph);
     for (void* piece : pieces) {
         VirtualFree(piece, 0, MEM_RELEASE);
     }
     EXPECT_NE(before, after) << "the graph did not change in three seconds";
-
-    std::string error;
-    const std::string path = driver::JoinPath(Config().screenshot_dir, "graph_" + Config().mode + ".bmp");
-    EXPECT_TRUE(driver::SaveWindowScreenshot(app_->Main(), path, &error)) << error;
+    SaveScreenshot(app_->Main(), "graph");
 }
 
 TEST_F(StatusTimer, FreeRamLineFollowsAvailableMemory) {

@@ -14,21 +14,25 @@ std::optional<TalvaneApp> TalvaneApp::Start(std::string* error) {
     if (!process) {
         return std::nullopt;
     }
-    HWND main = driver::WaitForTopLevelWindow({process->Id(), kMainClass, kMainCaption, true}, kStartTimeoutMs);
+    return Attach(std::move(*process), error);
+}
+
+std::optional<TalvaneApp> TalvaneApp::Attach(driver::Process process, std::string* error) {
+    HWND main = driver::WaitForTopLevelWindow({process.Id(), kMainClass, kMainCaption, true}, kStartTimeoutMs);
     if (main == nullptr) {
         if (error != nullptr) {
             *error = "no visible " + std::string(kMainClass) + " \"" + kMainCaption + "\" window within " +
                      std::to_string(kStartTimeoutMs) + " ms";
-            if (const auto code = process->WaitForExit(0)) {
+            if (const auto code = process.WaitForExit(0)) {
                 *error += "; the process exited with code " + std::to_string(*code);
             }
-            for (HWND other : driver::FindTopLevelWindows({process->Id(), nullptr, nullptr, true})) {
+            for (HWND other : driver::FindTopLevelWindows({process.Id(), nullptr, nullptr, true})) {
                 *error += "; it shows " + driver::ClassNameOf(other) + " \"" + driver::CaptionOf(other) + "\"";
             }
         }
         return std::nullopt;
     }
-    return TalvaneApp(std::move(*process), main);
+    return TalvaneApp(std::move(process), main);
 }
 
 HWND TalvaneApp::Control(int id) const {
@@ -82,6 +86,22 @@ std::optional<DWORD> TalvaneApp::Close(DWORD timeout_ms) const {
 
 std::vector<HWND> VisibleMainWindows() {
     return driver::FindTopLevelWindows({0, kMainClass, kMainCaption, true});
+}
+
+bool StoreNumber(const char* name, DWORD value) {
+    return driver::WriteRegistryDword(HKEY_CURRENT_USER, driver::kSettingsKey, name, value);
+}
+
+bool StoreText(const char* name, const std::string& text) {
+    return driver::WriteRegistryString(HKEY_CURRENT_USER, driver::kSettingsKey, name, text);
+}
+
+std::optional<DWORD> StoredNumber(const char* name) {
+    return driver::ReadRegistryDword(HKEY_CURRENT_USER, driver::kSettingsKey, name);
+}
+
+std::optional<std::string> StoredText(const char* name) {
+    return driver::ReadRegistryString(HKEY_CURRENT_USER, driver::kSettingsKey, name);
 }
 
 }  // namespace talvane::gui_test

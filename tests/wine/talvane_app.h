@@ -20,6 +20,8 @@ class TalvaneApp {
 public:
     // Starts Talvane.exe and waits for its visible main window; nullopt with the reason in *error.
     static std::optional<TalvaneApp> Start(std::string* error);
+    // The same for a Talvane.exe the test started by other means.
+    static std::optional<TalvaneApp> Attach(wine_driver::Process process, std::string* error);
 
     [[nodiscard]] const wine_driver::Process& Proc() const { return process_; }
     [[nodiscard]] HWND Main() const { return main_; }
@@ -43,5 +45,11 @@ private:
 
 // The visible main windows of every process: what a user would count on screen.
 std::vector<HWND> VisibleMainWindows();
+
+// Values of the settings key (HKEY_CURRENT_USER\Software\Talvane), as a test arranges and checks them.
+bool StoreNumber(const char* name, DWORD value);
+bool StoreText(const char* name, const std::string& text);
+std::optional<DWORD> StoredNumber(const char* name);
+std::optional<std::string> StoredText(const char* name);
 
 }  // namespace talvane::gui_test

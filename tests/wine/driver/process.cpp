@@ -10,6 +10,29 @@ std::optional<Process> Process::Launch(const std::string& exe,
                                        const std::string& arguments,
                                        const std::string& working_directory,
                                        std::string* error) {
+    return Create(exe, arguments, working_directory, 0, error);
+}
+
+std::vector<Process> Process::LaunchTogether(const std::string& exe, int count, std::string* error) {
+    std::vector<Process> processes;
+    for (int i = 0; i < count; ++i) {
+        auto process = Create(exe, {}, {}, CREATE_SUSPENDED, error);
+        if (!process) {
+            return {};
+        }
+        processes.push_back(std::move(*process));
+    }
+    for (const Process& process : processes) {
+        ResumeThread(process.thread_.Get());
+    }
+    return processes;
+}
+
+std::optional<Process> Process::Create(const std::string& exe,
+                                       const std::string& arguments,
+                                       const std::string& working_directory,
+                                       DWORD flags,
+                                       std::string* error) {
     const std::string exe_path = ToWindowsPath(exe);
     const std::string directory = working_directory.empty() ? DirectoryOf(exe_path) : ToWindowsPath(working_directory);
     std::string command_line = "\"" + exe_path + "\"";
@@ -23,8 +46,8 @@ std::optional<Process> Process::Launch(const std::string& exe,
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exe_path.c_str(), mutable_line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                        &startup, &info)) {
+    if (!CreateProcessA(exe_path.c_str(), mutable_line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                        directory.c_str(), &startup, &info)) {
         if (error != nullptr) {
             *error = "CreateProcessA(" + command_line + ") in " + directory + " failed, error " +
                      std::to_string(GetLastError());

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "win_owners.h"
 
@@ -17,6 +18,9 @@ public:
                                          const std::string& arguments = {},
                                          const std::string& working_directory = {},
                                          std::string* error = nullptr);
+    // count copies of exe, all created suspended and then let go together, so that they start at the same instant
+    // as far as the scheduler allows. Empty, with the reason in *error, unless every one was created.
+    static std::vector<Process> LaunchTogether(const std::string& exe, int count, std::string* error = nullptr);
 
     Process(Process&&) noexcept = default;
     Process& operator=(Process&&) noexcept = default;
@@ -36,6 +40,12 @@ public:
     void Terminate();
 
 private:
+    static std::optional<Process> Create(const std::string& exe,
+                                         const std::string& arguments,
+                                         const std::string& working_directory,
+                                         DWORD flags,
+                                         std::string* error);
+
     Process(KernelHandle process, KernelHandle thread, DWORD id)
         : process_(std::move(process)), thread_(std::move(thread)), id_(id) {}
 

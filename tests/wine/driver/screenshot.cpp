@@ -19,47 +19,105 @@ bool Fail(std::string* error, const std::string& what) {
 
 }  // namespace
 
-bool SaveWindowScreenshot(HWND window, const std::string& path, std::string* error) {
-    RECT rect = {};
-    if (!GetWindowRect(window, &rect)) {
-        return Fail(error, "GetWindowRect");
+size_t ScreenPixels::Count(COLORREF colour) const {
+    size_t count = 0;
+    for (COLORREF pixel : pixels) {
+        count += pixel == colour ? 1 : 0;
     }
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) {
-        return Fail(error, "empty window rectangle");
-    }
+    return count;
+}
 
+ScreenPixels CaptureScreen(const RECT& screen_area, std::string* error) {
+    const int width = screen_area.right - screen_area.left;
+    const int height = screen_area.bottom - screen_area.top;
+    if (width <= 0 || height <= 0) {
+        Fail(error, "empty rectangle");
+        return {};
+    }
     const ScreenDc screen(GetDC(nullptr));
     if (!screen) {
-        return Fail(error, "GetDC(screen)");
+        Fail(error, "GetDC(screen)");
+        return {};
     }
     const MemoryDc memory(CreateCompatibleDC(screen.Get()));
     const Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     if (!memory || !bitmap) {
-        return Fail(error, "CreateCompatibleDC/Bitmap");
+        Fail(error, "CreateCompatibleDC/Bitmap");
+        return {};
     }
     {
         const SelectGuard select(memory.Get(), bitmap.Get());
         if (!select.Selected() ||
-            !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY)) {
-            return Fail(error, "BitBlt from screen");
+            !BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), screen_area.left, screen_area.top, SRCCOPY)) {
+            Fail(error, "BitBlt from screen");
+            return {};
         }
     }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> bgr(static_cast<size_t>(width) * static_cast<size_t>(height));
+    if (GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bgr.data(), &info, DIB_RGB_COLORS) !=
+        height) {
+        Fail(error, "GetDIBits");
+        return {};
+    }
+    ScreenPixels result{width, height, {}};
+    result.pixels.reserve(bgr.size());
+    for (DWORD pixel : bgr) {
+        result.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+    }
+    return result;
+}
 
+ScreenPixels CaptureWindow(HWND window, std::string* error) {
+    RECT rect = {};
+    if (!GetWindowRect(window, &rect)) {
+        Fail(error, "GetWindowRect");
+        return {};
+    }
+    return CaptureScreen(rect, error);
+}
+
+ScreenPixels CaptureClient(HWND window, std::string* error) {
+    RECT rect = {};
+    POINT origin = {0, 0};
+    if (!GetClientRect(window, &rect) || !ClientToScreen(window, &origin)) {
+        Fail(error, "GetClientRect");
+        return {};
+    }
+    OffsetRect(&rect, origin.x, origin.y);
+    return CaptureScreen(rect, error);
+}
+
+bool SaveWindowScreenshot(HWND window, const std::string& path, std::string* error) {
+    const ScreenPixels shot = CaptureWindow(window, error);
+    if (shot.pixels.empty()) {
+        return false;
+    }
     BITMAPINFOHEADER header = {};
     header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;  // bottom-up, as .bmp files store rows
+    header.biWidth = shot.width;
+    header.biHeight = shot.height;  // bottom-up, as .bmp files store rows
     header.biPlanes = 1;
     header.biBitCount = 24;
     header.biCompression = BI_RGB;
-    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
-    header.biSizeImage = stride * static_cast<DWORD>(height);
+    const DWORD stride = ((static_cast<DWORD>(shot.width) * 3 + 3) / 4) * 4;
+    header.biSizeImage = stride * static_cast<DWORD>(shot.height);
     std::vector<BYTE> pixels(header.biSizeImage);
-    if (GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(),
-                  reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS) != height) {
-        return Fail(error, "GetDIBits");
+    for (int y = 0; y < shot.height; ++y) {
+        BYTE* row = pixels.data() + stride * static_cast<DWORD>(shot.height - 1 - y);
+        for (int x = 0; x < shot.width; ++x) {
+            const COLORREF colour =
+                shot.pixels[static_cast<size_t>(y) * static_cast<size_t>(shot.width) + static_cast<size_t>(x)];
+            row[x * 3] = GetBValue(colour);
+            row[x * 3 + 1] = GetGValue(colour);
+            row[x * 3 + 2] = GetRValue(colour);
+        }
     }
 
     BITMAPFILEHEADER file_header = {};

@@ -1,4 +1,4 @@
-// Screenshots of top-level windows, frame included, as 24-bit .bmp files.
+// What the screen shows: pixels of a window or a control, and screenshots of top-level windows as 24-bit .bmp files.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +6,29 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace talvane::wine_driver {
 
-// Copies the window's rectangle from the screen; the window must be on top and painted.
+// The screen inside a rectangle, row by row from the top; what is on top there is what is captured.
+struct ScreenPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+
+    [[nodiscard]] size_t Count(COLORREF colour) const;
+    bool operator==(const ScreenPixels& other) const { return pixels == other.pixels; }
+    bool operator!=(const ScreenPixels& other) const { return !(*this == other); }
+};
+
+// Empty (no pixels) on failure, with the reason in *error.
+ScreenPixels CaptureScreen(const RECT& screen_area, std::string* error = nullptr);
+// The window's rectangle, frame included.
+ScreenPixels CaptureWindow(HWND window, std::string* error = nullptr);
+// The client area alone.
+ScreenPixels CaptureClient(HWND window, std::string* error = nullptr);
+
+// CaptureWindow saved as a file; the window must be on top and painted.
 // Creates the folder of path if needed. Returns false, with the reason in *error, on failure.
 bool SaveWindowScreenshot(HWND window, const std::string& path, std::string* error = nullptr);
 

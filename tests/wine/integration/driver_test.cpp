@@ -17,7 +17,6 @@ namespace {
 namespace fx = wine_fixture;
 
 constexpr DWORD kWindowTimeoutMs = 10000;
-constexpr UINT kEngineReload = WM_USER + 81;
 
 class DriverTest : public testing::Test {
 protected:
@@ -165,28 +164,22 @@ TEST_P(DriverMessageBoxTest, ReadsTheBoxAndPressesTheButton) {
 INSTANTIATE_TEST_SUITE_P(Answers, DriverMessageBoxTest, testing::Values(IDYES, IDNO));
 
 TEST(FakeEngineTest, LogsEveryMessageInOrderAndAnswersReload) {
-    const std::string log = TempFilePath("engine_log");
     std::string error;
-    auto engine =
-        Process::Launch(ProgramPath("TALVANE_FAKE_ENGINE", "fake_engine.exe"), "\"" + log + "\" 30000", {}, &error);
+    const auto engine = FakeEngine::Start(30000, &error);
     ASSERT_TRUE(engine) << error;
-    HWND window = WaitForTopLevelWindow({engine->Id(), "TForm1", "Talvane", false}, kWindowTimeoutMs);
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindowVisible(engine->Window()));
 
-    EXPECT_EQ(SendWithTimeout(window, kEngineReload, 7, 9), LRESULT{0});
+    EXPECT_EQ(SendWithTimeout(engine->Window(), kEngineReload, 7, 9), LRESULT{0});
     // Logged before answering: the line is on disk by the time SendMessage returns.
-    const auto after_reload = ReadEngineLog(log);
+    const auto after_reload = engine->Log();
     ASSERT_FALSE(after_reload.empty());
     EXPECT_EQ(after_reload.back().message, kEngineReload);
     EXPECT_EQ(after_reload.back().wparam, 7u);
     EXPECT_EQ(after_reload.back().lparam, 9u);
 
-    ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
-    EXPECT_EQ(engine->WaitForExit(5000), DWORD{0});
+    EXPECT_EQ(engine->Close(5000), DWORD{0});
 
-    const auto entries = ReadEngineLog(log);
-    DeleteFileA(log.c_str());
+    const auto entries = engine->Log();
     ASSERT_GT(entries.size(), after_reload.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].sequence, i + 1) << "line " << i;
@@ -200,14 +193,11 @@ TEST(FakeEngineTest, LogsEveryMessageInOrderAndAnswersReload) {
 }
 
 TEST(FakeEngineTest, EndsByItselfAfterItsTimeout) {
-    const std::string log = TempFilePath("engine_log");
     std::string error;
-    auto engine =
-        Process::Launch(ProgramPath("TALVANE_FAKE_ENGINE", "fake_engine.exe"), "\"" + log + "\" 300", {}, &error);
+    const auto engine = FakeEngine::Start(1500, &error);
     ASSERT_TRUE(engine) << error;
-    EXPECT_EQ(engine->WaitForExit(5000), DWORD{0});
-    EXPECT_FALSE(ReadEngineLog(log).empty());
-    DeleteFileA(log.c_str());
+    EXPECT_EQ(engine->Proc().WaitForExit(6500), DWORD{0});
+    EXPECT_FALSE(engine->Log().empty());
 }
 
 }  // namespace

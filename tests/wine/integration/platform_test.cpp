@@ -1,10 +1,10 @@
 // The real platform against Wine's registry, kernel and shell.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "driver/host.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
 
@@ -17,8 +17,7 @@ using platform::RootKey;
 constexpr const char* kScratchKey = "Software\\TalvaneIntegration";
 
 std::string Mode() {
-    const char* mode = std::getenv("TALVANE_MODE");
-    return mode != nullptr ? mode : "";
+    return wine_driver::EnvVar("TALVANE_MODE").value_or("");
 }
 
 class RegistryTest : public ::testing::Test {

@@ -1,4 +1,5 @@
-// The driver's registry reads against Wine's registry: what the program under test writes is what a GUI test sees.
+// The driver's registry reads and writes against Wine's registry: what the program under test writes is what a GUI
+// test sees.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/registry_read.h"
+#include "driver/registry.h"
 
 namespace talvane::wine_driver {
 namespace {
@@ -15,21 +16,12 @@ constexpr char kTestKey[] = "Software\\TalvaneDriverTest";
 
 class RegistryReadTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, kTestKey));
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr),
-                  ERROR_SUCCESS);
-    }
-    void TearDown() override {
-        RegCloseKey(key_);
-        EXPECT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, kTestKey));
-    }
+    void SetUp() override { ASSERT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, kTestKey)); }
+    void TearDown() override { EXPECT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, kTestKey)); }
 
     void Set(const char* name, DWORD type, const void* data, DWORD size) {
-        ASSERT_EQ(RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        ASSERT_TRUE(WriteRegistryValue(HKEY_CURRENT_USER, kTestKey, name, type, data, size)) << name;
     }
-
-    HKEY key_ = nullptr;
 };
 
 TEST_F(RegistryReadTest, ReadsStringsAndNumbersByTheirType) {
@@ -61,10 +53,8 @@ TEST_F(RegistryReadTest, ReadsStringsAndNumbersByTheirType) {
 }
 
 TEST_F(RegistryReadTest, DeletesAKeyWithItsSubKeys) {
-    HKEY child = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(key_, "A\\B\\C", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr), ERROR_SUCCESS);
-    RegCloseKey(child);
     const std::string nested = std::string(kTestKey) + "\\A\\B\\C";
+    ASSERT_TRUE(CreateRegistryKey(HKEY_CURRENT_USER, nested));
     ASSERT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, nested));
 
     EXPECT_TRUE(DeleteRegistryTree(HKEY_CURRENT_USER, std::string(kTestKey) + "\\A"));

@@ -1,4 +1,4 @@
-#include "registry_read.h"
+#include "registry.h"
 
 #include <cstring>
 
@@ -10,6 +10,14 @@ namespace {
 RegKey OpenKey(HKEY root, const std::string& sub_key, REGSAM access) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, sub_key.c_str(), 0, access, &key) != ERROR_SUCCESS) {
+        return RegKey();
+    }
+    return RegKey(key);
+}
+
+RegKey CreateKey(HKEY root, const std::string& sub_key) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, sub_key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return RegKey();
     }
     return RegKey(key);
@@ -74,6 +82,36 @@ std::vector<std::string> RegistryValueNames(HKEY root, const std::string& sub_ke
         names.emplace_back(name, length);
     }
     return names;
+}
+
+bool CreateRegistryKey(HKEY root, const std::string& sub_key) {
+    return CreateKey(root, sub_key).Valid();
+}
+
+bool WriteRegistryValue(HKEY root,
+                        const std::string& sub_key,
+                        const std::string& name,
+                        DWORD type,
+                        const void* data,
+                        DWORD size) {
+    const RegKey key = CreateKey(root, sub_key);
+    return key &&
+           RegSetValueExA(key.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+}
+
+bool WriteRegistryDword(HKEY root, const std::string& sub_key, const std::string& name, DWORD value) {
+    return WriteRegistryValue(root, sub_key, name, REG_DWORD, &value, sizeof(value));
+}
+
+bool WriteRegistryString(HKEY root, const std::string& sub_key, const std::string& name, const std::string& text) {
+    return WriteRegistryValue(root, sub_key, name, REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+}
+
+bool DeleteRegistryValue(HKEY root, const std::string& sub_key, const std::string& name) {
+    if (const RegKey key = OpenKey(root, sub_key, KEY_SET_VALUE)) {
+        RegDeleteValueA(key.Get(), name.c_str());
+    }
+    return !ReadRegistryValue(root, sub_key, name).has_value();
 }
 
 bool DeleteRegistryTree(HKEY root, const std::string& sub_key) {

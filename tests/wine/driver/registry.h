@@ -1,0 +1,41 @@
+// The registry the program under test reads and writes; the prefix is shared, so the driver sees the same keys.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace talvane::wine_driver {
+
+struct RegistryValue {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+};
+
+bool RegistryKeyExists(HKEY root, const std::string& sub_key);
+std::optional<RegistryValue> ReadRegistryValue(HKEY root, const std::string& sub_key, const std::string& name);
+// REG_SZ or REG_EXPAND_SZ, without the terminating NUL.
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& sub_key, const std::string& name);
+std::optional<DWORD> ReadRegistryDword(HKEY root, const std::string& sub_key, const std::string& name);
+std::vector<std::string> RegistryValueNames(HKEY root, const std::string& sub_key);
+
+// Each write creates the key and its missing parents first; true when the call succeeded.
+bool CreateRegistryKey(HKEY root, const std::string& sub_key);
+bool WriteRegistryValue(HKEY root,
+                        const std::string& sub_key,
+                        const std::string& name,
+                        DWORD type,
+                        const void* data,
+                        DWORD size);
+bool WriteRegistryDword(HKEY root, const std::string& sub_key, const std::string& name, DWORD value);
+// REG_SZ without a terminating NUL, as the program itself writes texts.
+bool WriteRegistryString(HKEY root, const std::string& sub_key, const std::string& name, const std::string& text);
+
+// True when the value is gone afterwards, also when there was none.
+bool DeleteRegistryValue(HKEY root, const std::string& sub_key, const std::string& name);
+// Removes a key with all its sub-keys, so a test starts from a known state. True if it is gone afterwards.
+bool DeleteRegistryTree(HKEY root, const std::string& sub_key);
+
+}  // namespace talvane::wine_driver
