@@ -1,7 +1,8 @@
 // Time from process start to a visible main window, and the working set after start, for each program
 // named on the command line; the first is the floor the others are compared against.
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
