@@ -1,7 +1,5 @@
 #include "optimizer/more_options_view.h"
 
-#include <commdlg.h>
-
 #include <string>
 #include <vector>
 
@@ -304,7 +302,7 @@ void MoreOptionsDialog::Browse() {
     dialog.nMaxFile = sizeof(path);
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     std::optional<std::string> picked;
-    if (GetOpenFileNameA(&dialog) != FALSE) {
+    if (context_.fileDialog.GetOpenFileName(dialog)) {
         picked = path;
     }
     model_.Browse(picked);

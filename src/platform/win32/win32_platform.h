@@ -66,6 +66,18 @@ private:
     HtmlHelpFn htmlHelp_ = nullptr;
 };
 
+// The common dialog library is loaded on the first browse, not with the program: most runs never browse.
+class Win32FileDialog {
+public:
+    // GetOpenFileNameA; false when the user cancelled or the library is missing.
+    bool GetOpenFileName(OPENFILENAMEA& dialog);
+
+private:
+    using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    UniqueModule library_;
+    GetOpenFileNameFn getOpenFileName_ = nullptr;
+};
+
 class Win32Prompts final : public platform::Prompts {
 public:
     platform::Answer Confirm(platform::WindowId owner, const std::string& text) override;
