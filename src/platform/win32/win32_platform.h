@@ -31,6 +31,8 @@ public:
     void Beep(std::uint32_t frequency, std::uint32_t milliseconds) override;
 };
 
+// shell32 (and the libraries it brings) is loaded only while it is used: the folders are read once at start,
+// and ShellExecute is rare. Once ShellExecute ran, the library stays, as work it started may still run in it.
 class Win32Shell final : public platform::Shell {
 public:
     std::string SpecialFolderPath(platform::WindowId owner, platform::ShellFolder folder) override;
@@ -38,6 +40,14 @@ public:
                                const std::string& verb,
                                const std::string& file,
                                int showCommand) override;
+    void HoldLibrary() override;
+    void ReleaseLibrary() override;
+
+private:
+    class Use;
+    UniqueModule library_;
+    int holds_ = 0;
+    bool keep_ = false;
 };
 
 class Win32WindowServices final : public platform::Windows {
