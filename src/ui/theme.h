@@ -33,17 +33,20 @@ private:
     struct Bitmap {
         win32::UniqueImageList list;
         int size = 0;
+        bool tried = false;
     };
+    // Artwork is loaded on first use: none of it is drawn before the main window shows.
     [[nodiscard]] const Bitmap* Find(Art art, bool disabled) const;
 
+    HINSTANCE instance_;
     WindowPalette palette_{};
     win32::UniqueBrush dark_;
     win32::UniqueBrush middle_;
     win32::UniqueBrush light_;
     win32::UniqueFont normalFont_;
     win32::UniqueFont titleFont_;
-    std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
-    std::array<win32::UniqueIcon, 14> icons_{};
+    mutable std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
+    mutable std::array<win32::UniqueIcon, 14> icons_{};
     HICON appIcon_ = nullptr;  // shared resource icon, not destroyed
     HCURSOR handCursor_ = nullptr;
 };
