@@ -200,12 +200,17 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 void Form::Build(HINSTANCE instance, HWND client, const FormTable& table, const Theme& theme) {
     for (const ControlRow& entry : table.controls) {
         const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
-        const std::string text = entry.text != nullptr ? entry.text : "";
+        // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
+        // not at all.
+        const char* text = entry.textRow != kNoRow ? TextTable::Row(entry.textRow) : entry.text;
+        if (text != nullptr && *text == '\0') {
+            text = nullptr;
+        }
         const void* params[2] = {&entry, &theme};
-        const HWND control = CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text.c_str(),
-                                             StyleFor(entry), entry.x, entry.y, entry.width, entry.height, parent,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance,
-                                             entry.kind == ControlKind::Panel ? params : nullptr);
+        const HWND control =
+            CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y,
+                            entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                            instance, entry.kind == ControlKind::Panel ? params : nullptr);
         if (control == nullptr) {
             continue;
         }
