@@ -136,7 +136,6 @@ void MoreOptionsDialog::OnCreate() {
     }
     SendMessageA(Controls().Control(IDC_FORM4_PROGRESSBAR1), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     CreateTabs();
-    DrawPopupPicture();
     Render();
 }
 
@@ -186,6 +185,10 @@ void MoreOptionsDialog::AddBrowseHint() {
 }
 
 void MoreOptionsDialog::OnShowing() {
+    if (!opened_) {
+        opened_ = true;
+        DrawPopupPicture();
+    }
     model_.Show(ReadEngineOptions(context_.registry, context_.files, context_.sample.totalPhysMB));
     Render();
 }
@@ -375,6 +378,9 @@ void MoreOptionsDialog::RenderCpu() {
 }
 
 void MoreOptionsDialog::DrawSamples() {
+    if (!opened_) {
+        return;
+    }
     struct Sample {
         ui::TrayIconKind kind;
         int id;
