@@ -16,6 +16,9 @@ namespace {
 constexpr UINT_PTR kStatusTimer = 1;
 // Failures found while the window was being created are reported once it shows.
 constexpr UINT kReportFailedSaves = WM_APP + 2;
+// No page reads the shell folders while the window is built: posted, they are read once it shows and before any
+// input, which keeps loading shell32 out of the time to the first window.
+constexpr UINT kReadShellFolders = WM_APP + 3;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 constexpr int kPageIds[kPageCount] = {IDC_FORM1_PAGE0, IDC_FORM1_PAGE1, IDC_FORM1_PAGE2,
@@ -95,7 +98,7 @@ void MainWindow::ReadDirectories() {
 }
 
 void MainWindow::ReadShellFolders() {
-    talvane::ReadShellFolders(context_.shell, win32::FromHwnd(Handle()), context_.facts);
+    PostMessageA(Handle(), kReadShellFolders, 0, 0);
 }
 
 void MainWindow::ShowOptimizerPage() {
@@ -340,6 +343,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case kReportFailedSaves: ReportFailedSaves(); return 0;
+        case kReadShellFolders:
+            talvane::ReadShellFolders(context_.shell, win32::FromHwnd(Handle()), context_.facts);
+            return 0;
         case WM_CLOSE:
             applyClose_.CloseQuery(win32::FromHwnd(Handle()));
             DestroyWindow(Handle());
