@@ -117,16 +117,4 @@ void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
     ImageList_Draw(bitmap->list.Get(), 0, dc, x, y, ILD_TRANSPARENT);
 }
 
-HICON Theme::Icon(Art art) const {
-    const Bitmap* bitmap = Find(art, false);
-    if (bitmap == nullptr || !bitmap->list) {
-        return nullptr;
-    }
-    win32::UniqueIcon& icon = icons_[static_cast<int>(art)];
-    if (!icon) {
-        icon.Reset(ImageList_GetIcon(bitmap->list.Get(), 0, ILD_NORMAL));
-    }
-    return icon.Get();
-}
-
 }  // namespace talvane::ui

@@ -25,7 +25,6 @@ public:
 
     // Draws the art centred in the rectangle; disabled buttons use their greyed image where one exists.
     void DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const;
-    [[nodiscard]] HICON Icon(Art art) const;
     [[nodiscard]] HICON AppIcon() const { return appIcon_; }
     [[nodiscard]] HCURSOR HandCursor() const { return handCursor_; }
 
@@ -46,8 +45,7 @@ private:
     win32::UniqueFont normalFont_;
     win32::UniqueFont titleFont_;
     mutable std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
-    mutable std::array<win32::UniqueIcon, 14> icons_{};
-    HICON appIcon_ = nullptr;  // shared resource icon, not destroyed
+    HICON appIcon_ = nullptr;               // shared resource icon, not destroyed
     HCURSOR handCursor_ = nullptr;
 };
 
