@@ -33,6 +33,8 @@ public:
     ~ShellLibraryHold() { shell_.ReleaseLibrary(); }
     ShellLibraryHold(const ShellLibraryHold&) = delete;
     ShellLibraryHold& operator=(const ShellLibraryHold&) = delete;
+    ShellLibraryHold(ShellLibraryHold&&) = delete;
+    ShellLibraryHold& operator=(ShellLibraryHold&&) = delete;
 
 private:
     Shell& shell_;
