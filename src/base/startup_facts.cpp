@@ -26,6 +26,7 @@ void ReadWindowsDirectories(platform::System& system, StartupFacts& facts) {
 
 void ReadShellFolders(platform::Shell& shell, platform::WindowId owner, StartupFacts& facts) {
     using platform::ShellFolder;
+    const platform::ShellLibraryHold hold(shell);
     facts.startMenuDir = shell.SpecialFolderPath(owner, ShellFolder::StartMenu);
     facts.desktopDir = shell.SpecialFolderPath(owner, ShellFolder::Desktop);
     facts.commonStartupDir = WithBackslash(shell.SpecialFolderPath(owner, ShellFolder::CommonStartup));

@@ -1,7 +1,5 @@
 #include "optimizer/more_options_view.h"
 
-#include <commdlg.h>
-
 #include <string>
 #include <vector>
 
@@ -139,7 +137,6 @@ void MoreOptionsDialog::OnCreate() {
     }
     SendMessageA(Controls().Control(IDC_FORM4_PROGRESSBAR1), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     CreateTabs();
-    DrawPopupPicture();
     Render();
 }
 
@@ -189,6 +186,10 @@ void MoreOptionsDialog::AddBrowseHint() {
 }
 
 void MoreOptionsDialog::OnShowing() {
+    if (!opened_) {
+        opened_ = true;
+        DrawPopupPicture();
+    }
     model_.Show(ReadEngineOptions(context_.registry, context_.files, context_.sample.totalPhysMB));
     Render();
 }
@@ -306,7 +307,7 @@ void MoreOptionsDialog::Browse() {
     dialog.nMaxFile = sizeof(path);
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     std::optional<std::string> picked;
-    if (GetOpenFileNameA(&dialog) != FALSE) {
+    if (context_.fileDialog.GetOpenFileName(dialog)) {
         picked = path;
     }
     model_.Browse(picked);
@@ -379,6 +380,9 @@ void MoreOptionsDialog::RenderCpu() {
 }
 
 void MoreOptionsDialog::DrawSamples() {
+    if (!opened_) {
+        return;
+    }
     struct Sample {
         ui::TrayIconKind kind;
         int id;

@@ -43,6 +43,8 @@ private:
     win32::UniqueBitmap normalSample_;
     win32::UniqueBitmap freeingSample_;
     win32::UniqueBitmap popupPicture_;
+    // The pictures are drawn from the first opening on: a run that never opens the dialog never loads their font.
+    bool opened_ = false;
     HWND hint_ = nullptr;  // owned by this window, destroyed with it
 };
 

@@ -25,6 +25,7 @@ struct AppContext {
     win32::Win32Shell shell;
     win32::Win32WindowServices windows;
     win32::Win32HtmlHelp htmlHelp;
+    win32::Win32FileDialog fileDialog;
     win32::Win32Prompts prompts;
     win32::Win32Registry registry;
     win32::Win32Processes processes;

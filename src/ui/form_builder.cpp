@@ -44,7 +44,28 @@ void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme)
     }
 }
 
-// Panels paint themselves and pass their children's notifications up to the top-level window.
+// What a child of the panel stands on: white on a title strip, else the panel's surface.
+HBRUSH ChildBrush(HWND panel, HWND child, const ControlRow& entry, const Theme& theme) {
+    if ((entry.flags & kTitleStrip) != 0) {
+        RECT area;
+        GetWindowRect(child, &area);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&area), 2);
+        if (area.top < kStripHeight) {
+            return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        }
+    }
+    return theme.Brush(entry.surface);
+}
+
+// Images are drawn straight from the artwork when they paint: an icon control would need an icon made for it
+// while the window is built, which under Wine costs dozens of round trips to its server per image.
+void DrawImage(HWND panel, const DRAWITEMSTRUCT& item, const ControlRow& entry, const Theme& theme) {
+    FillRect(item.hDC, &item.rcItem, ChildBrush(panel, item.hwndItem, entry, theme));
+    const auto art = static_cast<Art>(GetWindowLongPtrA(item.hwndItem, GWLP_USERDATA));
+    theme.DrawArt(item.hDC, art, item.rcItem, false);
+}
+
+// Panels paint themselves and their images, and pass their children's notifications up to the top-level window.
 LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCREATE: {
@@ -72,19 +93,18 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             auto* dc = reinterpret_cast<HDC>(wParam);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(0, 0, 0));
-            if ((entry->flags & kTitleStrip) != 0) {
-                RECT child;
-                GetWindowRect(reinterpret_cast<HWND>(lParam), &child);
-                MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&child), 2);
-                if (child.top < kStripHeight) {
-                    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-                }
+            return reinterpret_cast<LRESULT>(ChildBrush(panel, reinterpret_cast<HWND>(lParam), *entry, *theme));
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType == ODT_STATIC && PanelRow(panel) != nullptr && PanelTheme(panel) != nullptr) {
+                DrawImage(panel, item, *PanelRow(panel), *PanelTheme(panel));
+                return TRUE;
             }
-            return reinterpret_cast<LRESULT>(theme->Brush(entry->surface));
+            return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
         }
         case WM_COMMAND:
         case WM_NOTIFY:
-        case WM_DRAWITEM:
         case WM_HSCROLL:
         case WM_VSCROLL: return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
         case WM_MOUSEMOVE:
@@ -132,7 +152,7 @@ DWORD StyleFor(const ControlRow& entry) {
             return style | SS_NOPREFIX | ((entry.flags & kRightAligned) != 0 ? SS_RIGHT : SS_LEFT);
         case ControlKind::FlatButton:
         case ControlKind::NavButton: return style | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW;
-        case ControlKind::Image: return style | SS_ICON | SS_REALSIZEIMAGE;
+        case ControlKind::Image: return style | SS_OWNERDRAW;
         case ControlKind::Bevel: return style | SS_SUNKEN;
         case ControlKind::Graph: return style;
         case ControlKind::TrackBar: return style | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM;
@@ -200,19 +220,24 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
     for (const ControlRow& entry : rows) {
         const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
-        const std::string text = entry.text != nullptr ? entry.text : "";
+        // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
+        // not at all.
+        const char* text = entry.textRow != kNoRow ? TextTable::Row(entry.textRow) : entry.text;
+        if (text != nullptr && *text == '\0') {
+            text = nullptr;
+        }
         const void* params[2] = {&entry, &theme};
-        const HWND control = CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text.c_str(),
-                                             StyleFor(entry), entry.x, entry.y, entry.width, entry.height, parent,
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance,
-                                             entry.kind == ControlKind::Panel ? params : nullptr);
+        const HWND control =
+            CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y,
+                            entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                            instance, entry.kind == ControlKind::Panel ? params : nullptr);
         if (control == nullptr) {
             continue;
         }
         const HFONT font = entry.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (entry.kind == ControlKind::Image) {
-            SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(theme.Icon(entry.art)), 0);
+            SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(entry.art));
         }
         controls_[entry.id] = control;
         rows_[entry.id] = &entry;

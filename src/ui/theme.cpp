@@ -1,5 +1,7 @@
 #include "ui/theme.h"
 
+#include <iterator>
+
 #include "resource.h"
 
 namespace talvane::ui {
@@ -12,25 +14,28 @@ static_assert(static_cast<int>(Art::StripQuickInfo) < kApplyDisabledSlot);
 constexpr COLORREF kMaskColor = RGB(255, 0, 255);
 
 struct ArtResource {
-    Art art;
     int resourceId;
     int size;
 };
 
+// Indexed by Art, then the greyed Apply.
 constexpr ArtResource kArt[] = {
-    {Art::Apply, IDB_APPLY, 24},
-    {Art::Cancel, IDB_CANCEL, 24},
-    {Art::Help, IDB_HELP, 24},
-    {Art::HomePage, IDB_HOMEPAGE, 24},
-    {Art::About, IDB_ABOUT, 24},
-    {Art::NavOptimizer, IDB_NAV_OPTIMIZER, 32},
-    {Art::NavSysInfo, IDB_NAV_SYSINFO, 32},
-    {Art::NavStartup, IDB_NAV_STARTUP, 32},
-    {Art::NavShortcut, IDB_NAV_SHORTCUT, 32},
-    {Art::NavTweak, IDB_NAV_TWEAK, 32},
-    {Art::StripTitle, IDB_STRIP_TITLE, 16},
-    {Art::StripQuickInfo, IDB_STRIP_QUICKINFO, 16},
+    {0, 0},
+    {IDB_APPLY, 24},
+    {IDB_CANCEL, 24},
+    {IDB_HELP, 24},
+    {IDB_HOMEPAGE, 24},
+    {IDB_ABOUT, 24},
+    {IDB_NAV_OPTIMIZER, 32},
+    {IDB_NAV_SYSINFO, 32},
+    {IDB_NAV_STARTUP, 32},
+    {IDB_NAV_SHORTCUT, 32},
+    {IDB_NAV_TWEAK, 32},
+    {IDB_STRIP_TITLE, 16},
+    {IDB_STRIP_QUICKINFO, 16},
+    {IDB_APPLY_DISABLED, 24},
 };
+static_assert(std::size(kArt) == kApplyDisabledSlot + 1);
 
 HFONT MakeFont(const char* face, int points, int weight) {
     win32::WindowDc screen(nullptr);
@@ -47,17 +52,9 @@ win32::UniqueImageList LoadList(HINSTANCE instance, int resourceId, int size) {
 }  // namespace
 
 Theme::Theme(HINSTANCE instance)
-    : normalFont_(MakeFont("MS Sans Serif", 8, FW_NORMAL)), titleFont_(MakeFont("Arial", 8, FW_BOLD)) {
-    for (const ArtResource& entry : kArt) {
-        Bitmap& slot = art_[static_cast<int>(entry.art)];
-        slot.list = LoadList(instance, entry.resourceId, entry.size);
-        slot.size = entry.size;
-        if (slot.list) {
-            icons_[static_cast<int>(entry.art)].Reset(ImageList_GetIcon(slot.list.Get(), 0, ILD_NORMAL));
-        }
-    }
-    art_[kApplyDisabledSlot].list = LoadList(instance, IDB_APPLY_DISABLED, 24);
-    art_[kApplyDisabledSlot].size = 24;
+    : instance_(instance),
+      normalFont_(MakeFont("MS Sans Serif", 8, FW_NORMAL)),
+      titleFont_(MakeFont("Arial", 8, FW_BOLD)) {
     appIcon_ = LoadIconA(instance, MAKEINTRESOURCEA(IDI_TALVANE));
     // IDC_HAND is missing on Windows 95 and NT 4.0.
     handCursor_ = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
@@ -100,10 +97,14 @@ const Theme::Bitmap* Theme::Find(Art art, bool disabled) const {
     if (art == Art::None) {
         return nullptr;
     }
-    if (art == Art::Apply && disabled) {
-        return &art_[kApplyDisabledSlot];
+    const int slot = art == Art::Apply && disabled ? kApplyDisabledSlot : static_cast<int>(art);
+    Bitmap& bitmap = art_[slot];
+    if (!bitmap.tried) {
+        bitmap.tried = true;
+        bitmap.list = LoadList(instance_, kArt[slot].resourceId, kArt[slot].size);
+        bitmap.size = kArt[slot].size;
     }
-    return &art_[static_cast<int>(art)];
+    return &bitmap;
 }
 
 void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
@@ -114,13 +115,6 @@ void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
     const int x = area.left + (area.right - area.left - bitmap->size) / 2;
     const int y = area.top + (area.bottom - area.top - bitmap->size) / 2;
     ImageList_Draw(bitmap->list.Get(), 0, dc, x, y, ILD_TRANSPARENT);
-}
-
-HICON Theme::Icon(Art art) const {
-    if (art == Art::None) {
-        return nullptr;
-    }
-    return icons_[static_cast<int>(art)].Get();
 }
 
 }  // namespace talvane::ui

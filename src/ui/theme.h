@@ -25,7 +25,6 @@ public:
 
     // Draws the art centred in the rectangle; disabled buttons use their greyed image where one exists.
     void DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const;
-    [[nodiscard]] HICON Icon(Art art) const;
     [[nodiscard]] HICON AppIcon() const { return appIcon_; }
     [[nodiscard]] HCURSOR HandCursor() const { return handCursor_; }
 
@@ -33,18 +32,20 @@ private:
     struct Bitmap {
         win32::UniqueImageList list;
         int size = 0;
+        bool tried = false;
     };
+    // Artwork is loaded on first use: none of it is drawn before the main window shows.
     [[nodiscard]] const Bitmap* Find(Art art, bool disabled) const;
 
+    HINSTANCE instance_;
     WindowPalette palette_{};
     win32::UniqueBrush dark_;
     win32::UniqueBrush middle_;
     win32::UniqueBrush light_;
     win32::UniqueFont normalFont_;
     win32::UniqueFont titleFont_;
-    std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
-    std::array<win32::UniqueIcon, 14> icons_{};
-    HICON appIcon_ = nullptr;  // shared resource icon, not destroyed
+    mutable std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
+    HICON appIcon_ = nullptr;               // shared resource icon, not destroyed
     HCURSOR handCursor_ = nullptr;
 };
 

@@ -205,6 +205,21 @@ TEST_F(MoreOptionsTest, DisplayListAndResourceWarningFollowTheFamily) {
     ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON23));
 }
 
+// The common dialog library is loaded only when Browse is first pressed: the dialog must still come up.
+TEST_F(MoreOptionsTest, BrowseOpensTheFileDialog) {
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    const std::string music = Text(IDC_FORM4_EDIT1);
+    ASSERT_TRUE(driver::PostClick(Control(IDC_FORM4_SPEEDBUTTON3)));
+    HWND picker = driver::WaitForTopLevelWindow({app_->Proc().Id(), "#32770", nullptr, true}, 2 * kReactMs);
+    ASSERT_NE(picker, nullptr) << "no file dialog came up";
+    PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindow(picker) || !IsWindowVisible(picker); }, kReactMs));
+    EXPECT_TRUE(IsWindowVisible(dialog_)) << "cancelling the file dialog closed More Options";
+    EXPECT_EQ(Text(IDC_FORM4_EDIT1), music) << "a cancelled browse changed the sound";
+    ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON23));
+}
+
 TEST_F(MoreOptionsTest, SavesAScreenshotOfEachTab) {
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     ASSERT_NO_FATAL_FAILURE(OpenDialog());

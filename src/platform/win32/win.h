@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -17,3 +18,4 @@
 #undef GetWindowsDirectory
 #undef GetCurrentDirectory
 #undef ShellExecute
+#undef GetOpenFileName

@@ -31,6 +31,8 @@ public:
     void Beep(std::uint32_t frequency, std::uint32_t milliseconds) override;
 };
 
+// shell32 (and the libraries it brings) is loaded only while it is used: the folders are read once at start,
+// and ShellExecute is rare. Once ShellExecute ran, the library stays, as work it started may still run in it.
 class Win32Shell final : public platform::Shell {
 public:
     std::string SpecialFolderPath(platform::WindowId owner, platform::ShellFolder folder) override;
@@ -38,6 +40,14 @@ public:
                                const std::string& verb,
                                const std::string& file,
                                int showCommand) override;
+    void HoldLibrary() override;
+    void ReleaseLibrary() override;
+
+private:
+    class Use;
+    UniqueModule library_;
+    int holds_ = 0;
+    bool keep_ = false;
 };
 
 class Win32WindowServices final : public platform::Windows {
@@ -66,6 +76,18 @@ private:
     using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
     UniqueModule library_;
     HtmlHelpFn htmlHelp_ = nullptr;
+};
+
+// The common dialog library is loaded on the first browse, not with the program: most runs never browse.
+class Win32FileDialog {
+public:
+    // GetOpenFileNameA; false when the user cancelled or the library is missing.
+    bool GetOpenFileName(OPENFILENAMEA& dialog);
+
+private:
+    using GetOpenFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    UniqueModule library_;
+    GetOpenFileNameFn getOpenFileName_ = nullptr;
 };
 
 class Win32Prompts final : public platform::Prompts {

@@ -11,16 +11,65 @@ struct IdListTraits {
     static void Close(Handle h) { CoTaskMemFree(h); }
 };
 
+using SpecialFolderPathFn = BOOL(WINAPI*)(HWND, LPSTR, int, BOOL);
+using SpecialFolderLocationFn = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
+using PathFromIdListFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+
+constexpr std::size_t kPathBuffer = 261;
+
 }  // namespace
 
+// The library for the length of one call, unless a hold or an earlier ShellExecute keeps it.
+class Win32Shell::Use {
+public:
+    explicit Use(Win32Shell& shell) : shell_(shell) {
+        if (!shell_.library_) {
+            shell_.library_.Reset(LoadLibraryA("shell32.dll"));
+        }
+    }
+    ~Use() {
+        if (shell_.holds_ == 0 && !shell_.keep_) {
+            shell_.library_.Reset();
+        }
+    }
+    Use(const Use&) = delete;
+    Use& operator=(const Use&) = delete;
+
+    template <typename Fn>
+    Fn Find(const char* name) const {
+        return LookUp<Fn>(shell_.library_.Get(), name);
+    }
+
+private:
+    Win32Shell& shell_;
+};
+
+void Win32Shell::HoldLibrary() {
+    ++holds_;
+}
+
+void Win32Shell::ReleaseLibrary() {
+    if (holds_ > 0 && --holds_ == 0 && !keep_) {
+        library_.Reset();
+    }
+}
+
 std::string Win32Shell::SpecialFolderPath(platform::WindowId owner, platform::ShellFolder folder) {
+    const Use use(*this);
+    char path[kPathBuffer] = {};
+    // The direct call skips building and parsing an item ID list, which costs several times as much.
+    if (const auto direct = use.Find<SpecialFolderPathFn>("SHGetSpecialFolderPathA")) {
+        return direct(ToHwnd(owner), path, static_cast<int>(folder), FALSE) ? path : "";
+    }
+    const auto location = use.Find<SpecialFolderLocationFn>("SHGetSpecialFolderLocation");
+    const auto toPath = use.Find<PathFromIdListFn>("SHGetPathFromIDListA");
     LPITEMIDLIST raw = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(ToHwnd(owner), static_cast<int>(folder), &raw))) {
+    if (location == nullptr || toPath == nullptr || FAILED(location(ToHwnd(owner), static_cast<int>(folder), &raw))) {
         return {};
     }
     const platform::UniqueHandle<IdListTraits> list(raw);
-    char path[261] = {};
-    if (!SHGetPathFromIDListA(list.Get(), path)) {
+    if (!toPath(list.Get(), path)) {
         return {};
     }
     return path;
@@ -30,7 +79,13 @@ std::intptr_t Win32Shell::ShellExecute(platform::WindowId owner,
                                        const std::string& verb,
                                        const std::string& file,
                                        int showCommand) {
-    const HINSTANCE result = ShellExecuteA(ToHwnd(owner), verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
+    keep_ = true;
+    const Use use(*this);
+    const auto execute = use.Find<ShellExecuteFn>("ShellExecuteA");
+    if (execute == nullptr) {
+        return SE_ERR_DLLNOTFOUND;
+    }
+    const HINSTANCE result = execute(ToHwnd(owner), verb.c_str(), file.c_str(), nullptr, nullptr, showCommand);
     return reinterpret_cast<std::intptr_t>(result);
 }
 

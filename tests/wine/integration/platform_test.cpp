@@ -1,6 +1,8 @@
 // The real platform against Wine's registry, kernel and shell.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,13 +108,35 @@ TEST(SystemTest, MemoryAndDirectoriesAreReadable) {
     EXPECT_EQ(system.GetWindowsDirectory(3), "") << "a directory that does not fit is not cut";
 }
 
-TEST(ShellTest, SpecialFoldersResolve) {
+// The folder the item ID list route gives, which the platform's direct call must match.
+std::string PathByIdList(platform::ShellFolder folder) {
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, static_cast<int>(folder), &list))) {
+        return {};
+    }
+    char path[MAX_PATH + 1] = {};
+    const bool found = SHGetPathFromIDListA(list, path) != FALSE;
+    CoTaskMemFree(list);
+    return found ? path : "";
+}
+
+TEST(ShellTest, SpecialFoldersResolveAsTheItemIdListDoes) {
+    using platform::ShellFolder;
     win32::Win32Shell shell;
-    for (const auto folder : {platform::ShellFolder::Desktop, platform::ShellFolder::StartMenu,
-                              platform::ShellFolder::Programs, platform::ShellFolder::Startup}) {
-        const std::string path = shell.SpecialFolderPath(0, folder);
-        EXPECT_GT(path.size(), 3u) << static_cast<int>(folder);
-        EXPECT_NE(path.back(), '\\');
+    for (const bool held : {false, true}) {
+        std::optional<platform::ShellLibraryHold> hold;
+        if (held) {
+            hold.emplace(shell);
+        }
+        for (const auto folder : {ShellFolder::Desktop, ShellFolder::StartMenu, ShellFolder::Programs,
+                                  ShellFolder::Startup, ShellFolder::CommonPrograms, ShellFolder::CommonStartup}) {
+            const std::string path = shell.SpecialFolderPath(0, folder);
+            EXPECT_EQ(path, PathByIdList(folder)) << static_cast<int>(folder) << (held ? " held" : "");
+            if (folder <= ShellFolder::StartMenu) {
+                EXPECT_GT(path.size(), 3u) << static_cast<int>(folder);
+                EXPECT_NE(path.back(), '\\');
+            }
+        }
     }
 }
 
