@@ -1,5 +1,7 @@
 #include "shell/main_window_model.h"
 
+#include <algorithm>
+
 #include "control_ids.h"
 
 namespace talvane {
@@ -48,15 +50,17 @@ void MainWindowModel::SelectPage(ui::Page& page) {
     visible_ = &page;
 }
 
-void MainWindowModel::PressNav(int navId) {
+bool MainWindowModel::PressNav(int navId) {
     for (ui::Page* page : pages_) {
         if (page->NavId() == navId) {
             if (page != visible_) {
                 SelectPage(*page);
             }
-            return;
+            return true;
         }
     }
+    return std::any_of(allPages_.begin(), allPages_.end(),
+                       [navId](const ui::Page* page) { return page->NavId() == navId; });
 }
 
 void MainWindowModel::PointerOver(int controlId) {

@@ -37,8 +37,9 @@ public:
 
     // Shows the page; showing a page is never a change, whatever it refills.
     void SelectPage(ui::Page& page);
-    // Does nothing when the entry's page shows already, or when no page of this family answers it.
-    void PressNav(int navId);
+    // Shows the entry's page unless it shows already; an entry without a page on this family does nothing.
+    // False when the ID is no navigation entry.
+    bool PressNav(int navId);
     // The pointer is over a control, or over a page panel's empty area (the panel's ID).
     void PointerOver(int controlId);
 

@@ -17,9 +17,6 @@ constexpr UINT_PTR kStatusTimer = 1;
 constexpr UINT kReportFailedSaves = WM_APP + 2;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-constexpr int kNavIds[] = {IDC_FORM1_NAV_OPTIMIZER, IDC_FORM1_NAV_SYSINFO, IDC_FORM1_NAV_STARTUP,
-                           IDC_FORM1_NAV_SHORTCUT, IDC_FORM1_NAV_TWEAK};
-
 std::vector<ui::Page*> Raw(const std::vector<std::unique_ptr<ui::Page>>& pages) {
     std::vector<ui::Page*> raw;
     raw.reserve(pages.size());
@@ -149,12 +146,9 @@ void MainWindow::RenderApply() {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-    for (const int nav : kNavIds) {
-        if (id == nav && code == BN_CLICKED) {
-            model_.PressNav(id);
-            Render();
-            return;
-        }
+    if (code == BN_CLICKED && model_.PressNav(id)) {
+        Render();
+        return;
     }
     if (code == BN_CLICKED) {
         switch (id) {

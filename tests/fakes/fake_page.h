@@ -1,4 +1,4 @@
-// A page that logs what the shell asks of it, for the tests of the page loop.
+// A page and the window's start steps, logging what the shell asks of them, for the tests of the page loop.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/call_log.h"
+#include "shell/main_window_model.h"
 #include "ui/page.h"
 
 namespace talvane::fakes {
@@ -59,6 +60,27 @@ private:
     int panel_;
     int nav_;
     std::vector<ControlRow> controls_;
+};
+
+// Logs each step; DetermineFamily sets `family`.
+class FakeStartSteps : public StartSteps {
+public:
+    FakeStartSteps(CallLog& log, StartupFacts& facts, WindowsFamily family)
+        : log_(log), facts_(facts), family_(family) {}
+    void DetermineFamily() override {
+        log_.Add("family");
+        facts_.family = family_;
+    }
+    void TakeFirstSample() override { log_.Add("sample"); }
+    void ReadDirectories() override { log_.Add("directories"); }
+    void ReadShellFolders() override { log_.Add("folders"); }
+    void ReadInstallDir() override { log_.Add("install dir"); }
+    void CreateControls(ui::Page& page) override { log_.Add(page.Title() + " controls"); }
+
+private:
+    CallLog& log_;
+    StartupFacts& facts_;
+    WindowsFamily family_;
 };
 
 }  // namespace talvane::fakes

@@ -16,19 +16,11 @@ protected:
         optimizer.onRead = [this] { model.MarkChanged(); };
     }
     void Create() {
-        NoSteps steps;
+        fakes::FakeStartSteps steps(log, facts, WindowsFamily::WinXP);
         SaveReport ignored;
         model.Create(steps, ignored);
         log.Clear();
     }
-    struct NoSteps : StartSteps {
-        void DetermineFamily() override {}
-        void TakeFirstSample() override {}
-        void ReadDirectories() override {}
-        void ReadShellFolders() override {}
-        void ReadInstallDir() override {}
-        void CreateControls(ui::Page& /*page*/) override {}
-    };
 
     StartupFacts facts;
     fakes::CallLog log;
@@ -132,7 +124,7 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
         fakes::FakePage page(l, "optimizer", StartPanelId(), 2);
         page.writeStatus = c.writeFails ? platform::kErrorAccessDenied : platform::kErrorSuccess;
         MainWindowModel m(f, {&page});
-        NoSteps steps;
+        fakes::FakeStartSteps steps(l, f, WindowsFamily::WinXP);
         SaveReport ignored;
         m.Create(steps, ignored);
         fakes::FakeWindows w;

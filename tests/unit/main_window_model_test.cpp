@@ -14,26 +14,6 @@ constexpr int kNavOptimizer = 1;
 constexpr int kNavStartup = 2;
 constexpr int kNavTweak = 3;
 
-class RecordingSteps : public StartSteps {
-public:
-    RecordingSteps(fakes::CallLog& log, StartupFacts& facts, WindowsFamily family)
-        : log_(log), facts_(facts), family_(family) {}
-    void DetermineFamily() override {
-        log_.Add("family");
-        facts_.family = family_;
-    }
-    void TakeFirstSample() override { log_.Add("sample"); }
-    void ReadDirectories() override { log_.Add("directories"); }
-    void ReadShellFolders() override { log_.Add("folders"); }
-    void ReadInstallDir() override { log_.Add("install dir"); }
-    void CreateControls(ui::Page& page) override { log_.Add(page.Title() + " controls"); }
-
-private:
-    fakes::CallLog& log_;
-    StartupFacts& facts_;
-    WindowsFamily family_;
-};
-
 // Pages as the shell lists them: tweak pages of both families, the start page and one more.
 class MainWindowModelTest : public ::testing::Test {
 protected:
@@ -44,7 +24,7 @@ protected:
         optimizer.onRead = [this] { model.MarkChanged(); };
     }
     void Create(WindowsFamily family) {
-        RecordingSteps steps(log, facts, family);
+        fakes::FakeStartSteps steps(log, facts, family);
         model.Create(steps, report);
     }
 
@@ -82,6 +62,7 @@ TEST_F(MainWindowModelTest, NavigationShowsEachPageOnceAndNeverCountsAsAChange) 
         log.Clear();
         model.PressNav(kNavStartup);
         model.PressNav(kNavStartup);
+        EXPECT_FALSE(model.PressNav(999)) << "not an entry";
         EXPECT_EQ(log.Entries(), std::vector<std::string>{"startup shown"}) << "the shown entry does nothing";
         EXPECT_EQ(model.Visible(), &startup);
         EXPECT_EQ(model.Title(), "startup title");
@@ -100,7 +81,7 @@ TEST_F(MainWindowModelTest, TweakEntryOpensThePageOfTheFamily) {
     };
     for (const auto& c : cases) {
         Create(c.family);
-        model.PressNav(kNavTweak);
+        EXPECT_TRUE(model.PressNav(kNavTweak)) << "the entry is there on every family";
         EXPECT_EQ(model.Visible(), c.page) << static_cast<int>(c.family);
     }
 }

@@ -36,7 +36,6 @@ public:
 
     [[nodiscard]] const Process& Proc() const { return process_; }
     [[nodiscard]] HWND Window() const { return window_; }
-    [[nodiscard]] const std::string& LogPath() const { return log_; }
 
     [[nodiscard]] std::vector<EngineLogEntry> Log() const { return ReadEngineLog(log_); }
     [[nodiscard]] size_t Received(UINT message) const;
