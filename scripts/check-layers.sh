@@ -2,9 +2,10 @@
 # Every #include goes down the layers, never up, and no feature includes another:
 #   platform < base < settings < ui < features (optimizer, startup, shortcut, sysinfo, tweaks) < shell.
 # The engine and the launcher take base, settings, platform and the window base of ui only.
-# Prints each upward arrow and their count; fails when there is any.
+# Prints each upward arrow and their count; fails when there is any. ROOT (default: this repository) is the tree
+# to check.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
 
 rank() {  # folder of a file under src/ (or engine/, launcher/) -> rank
     case "$1" in
@@ -57,8 +58,7 @@ while IFS= read -r file; do
             upward=$((upward + 1))
         fi
     done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-done < <(git ls-files --cached --others --exclude-standard -- 'src/*.h' 'src/*.cpp' 'engine/*.h' 'engine/*.cpp' \
-    'launcher/*.h' 'launcher/*.cpp')
+done < <(find src engine launcher \( -name '*.h' -o -name '*.cpp' \) -type f 2>/dev/null | sort)
 
 [ "$checked" -gt 0 ] || { echo "check-layers: no sources found" >&2; exit 1; }
 echo "check-layers: $checked files, $upward upward includes"
