@@ -3,8 +3,8 @@
 #include "platform/win32/win.h"
 
 #include "engine/engine_state.h"
-#include "platform/win32/handles.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_named_mutex.h"
 #include "platform/win32/win32_platform.h"
 #include "settings/engine_contract.h"
 #include "ui/window.h"
@@ -54,12 +54,10 @@ private:
 }  // namespace
 
 int Run(HINSTANCE instance) {
-    const win32::UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kInstanceMutex));
-    // Read at once: the next call may change it.
-    const bool mutexExisted = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    win32::Win32NamedMutex mutex;
     win32::Win32WindowServices windows;
     // The first engine is left alone: a second start only makes sure one runs.
-    if (mutexExisted || FindEngineWindow(windows) != 0) {
+    if (mutex.Open(kInstanceMutex) == platform::MutexOpen::AlreadyExists || FindEngineWindow(windows) != 0) {
         return 0;
     }
 
