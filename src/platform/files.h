@@ -2,8 +2,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace talvane::platform {
+
+constexpr long kErrorFileExists = 80;
+constexpr long kErrorAlreadyExists = 183;
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
 
 class Files {
 public:
@@ -11,6 +20,18 @@ public:
 
     // A file (not a folder) of that name exists.
     virtual bool FileExists(const std::string& path) = 0;
+    // A folder of that name exists.
+    virtual bool FolderExists(const std::string& path) = 0;
+    // FindFirstFileA and FindNextFileA over a pattern such as "C:\Folder\*.*": every entry, "." and ".."
+    // included, hidden and system ones too, in the order found; none when the folder cannot be read.
+    virtual std::vector<FolderEntry> ListFolder(const std::string& pattern) = 0;
+
+    // Each returns the Win32 status of its call (GetLastError after a failure), ERROR_SUCCESS on success.
+    // MoveFileA: fails with ERROR_ALREADY_EXISTS (or ERROR_FILE_EXISTS) rather than replace a file.
+    virtual long MovePath(const std::string& from, const std::string& to) = 0;
+    virtual long DeletePath(const std::string& path) = 0;    // DeleteFileA
+    virtual long MakeFolder(const std::string& path) = 0;    // CreateDirectoryA
+    virtual long RemoveFolder(const std::string& path) = 0;  // RemoveDirectoryA: an empty folder only
 };
 
 }  // namespace talvane::platform

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -119,6 +120,46 @@ public:
 
     [[nodiscard]] long DeleteValue(const std::string& name) {
         return IsOpen() ? registry_->DeleteValue(key_, name) : kErrorInvalidHandle;
+    }
+
+    [[nodiscard]] long EnumValueName(std::uint32_t index, std::string* name) const {
+        return IsOpen() ? registry_->EnumValueName(key_, index, name) : kErrorInvalidHandle;
+    }
+
+    // A value whole, of any type and length, to be written elsewhere unchanged.
+    struct RawValue {
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+    };
+    [[nodiscard]] long ReadRaw(const std::string& name, RawValue* value) const {
+        if (!IsOpen()) {
+            return kErrorInvalidHandle;
+        }
+        // The value may grow between asking its size and reading it: ask again then.
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            std::uint32_t size = 0;
+            long status = QueryValue(name, nullptr, nullptr, &size);
+            if (status != kErrorSuccess) {
+                return status;
+            }
+            value->data.assign(size, 0);
+            status = QueryValue(name, &value->type, value->data.data(), &size);
+            if (status == kErrorSuccess) {
+                value->data.resize(size);
+                return status;
+            }
+            if (status != kErrorMoreData) {
+                return status;
+            }
+        }
+        return kErrorMoreData;
+    }
+    [[nodiscard]] long WriteRaw(const std::string& name, const RawValue& value) {
+        if (!IsOpen()) {
+            return kErrorInvalidHandle;
+        }
+        return registry_->SetValue(key_, name, value.type, value.data.data(),
+                                   static_cast<std::uint32_t>(value.data.size()));
     }
 
 private:

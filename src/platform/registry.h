@@ -18,6 +18,8 @@ constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
+constexpr long kErrorNoMoreItems = 259;
+
 constexpr std::uint32_t kKeyQueryValue = 0x0001;
 constexpr std::uint32_t kKeySetValue = 0x0002;
 constexpr std::uint32_t kKeyRead = 0x20019;
@@ -44,6 +46,8 @@ public:
                           const std::uint8_t* data,
                           std::uint32_t size) = 0;
     virtual long DeleteValue(KeyId key, const std::string& name) = 0;
+    // RegEnumValueA for the name alone; ERROR_NO_MORE_ITEMS after the last value.
+    virtual long EnumValueName(KeyId key, std::uint32_t index, std::string* name) = 0;
     virtual long CloseKey(KeyId key) = 0;
 };
 

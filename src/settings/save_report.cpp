@@ -13,7 +13,9 @@ constexpr long kErrorDiskFull = 112;
 constexpr long kErrorCantWrite = 1013;
 constexpr long kErrorKeyDeleted = 1018;
 
-std::string Cause(long status, bool machineWide) {
+}  // namespace
+
+std::string StatusInWords(long status, bool machineWide) {
     switch (status) {
         case platform::kErrorAccessDenied:
             return machineWide ? "machine-wide settings need administrator rights" : "access was denied";
@@ -29,8 +31,10 @@ std::string Cause(long status, bool machineWide) {
     }
 }
 
+namespace {
+
 std::string Reason(const SaveFailure& failure) {
-    const std::string cause = Cause(failure.status, failure.machineWide);
+    const std::string cause = StatusInWords(failure.status, failure.machineWide);
     return failure.containerFailed ? "the key or file holding them could not be opened or created (" + cause + ")"
                                    : cause;
 }
@@ -46,10 +50,19 @@ bool SaveReport::Check(long status, const std::string& what, bool machineWide, b
 }
 
 std::string SaveReport::Message() const {
+    std::string changes;
+    if (!changes_.empty()) {
+        changes = "These changes could not be made:";
+        for (const ChangeFailure& change : changes_) {
+            changes += "\n" + change.what + ": " + change.cause + ".";
+        }
+    }
     if (failures_.empty()) {
-        return engineUnconfirmed_ ? "The settings are saved, but the Talvane engine did not confirm that it read "
-                                    "them; it may not be responding."
-                                  : std::string();
+        const std::string engine = engineUnconfirmed_
+                                       ? "The settings are saved, but the Talvane engine did not confirm that it "
+                                         "read them; it may not be responding."
+                                       : std::string();
+        return changes.empty() || engine.empty() ? changes + engine : changes + "\n" + engine;
     }
     // Failures that share a reason share a line, in the order they happened.
     struct Line {
@@ -80,7 +93,7 @@ std::string SaveReport::Message() const {
             "\nThe Talvane engine did not confirm that it read the settings that were saved; it may not be "
             "responding.";
     }
-    return message;
+    return changes.empty() ? message : changes + "\n" + message;
 }
 
 void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner) {

@@ -18,20 +18,34 @@ struct SaveFailure {
     bool containerFailed = false;
 };
 
+// A change to something of the user's (a startup item, a link) that could not be made.
+struct ChangeFailure {
+    std::string what;   // names the item and the change, e.g. "Disable \"Tool\" (My Registry)"
+    std::string cause;  // plain words
+};
+
+// The Win32 status in plain words, for a line of a report.
+std::string StatusInWords(long status, bool machineWide = false);
+
 class SaveReport {
 public:
     // Records a failure unless `status` is ERROR_SUCCESS; true when it is.
     bool Check(long status, const std::string& what, bool machineWide = false, bool containerFailed = false);
 
+    // Records a change that could not be made; its line says `cause`.
+    void ChangeFailed(const std::string& what, const std::string& cause) { changes_.push_back({what, cause}); }
+
     // The engine was told to re-read and did not answer: what was saved is saved, but may not be in effect yet.
     void EngineDidNotConfirm() { engineUnconfirmed_ = true; }
 
     // Nothing to tell the user.
-    [[nodiscard]] bool Empty() const { return failures_.empty() && !engineUnconfirmed_; }
+    [[nodiscard]] bool Empty() const { return failures_.empty() && changes_.empty() && !engineUnconfirmed_; }
     [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
+    [[nodiscard]] const std::vector<ChangeFailure>& ChangeFailures() const { return changes_; }
     [[nodiscard]] bool EngineUnconfirmed() const { return engineUnconfirmed_; }
     void Clear() {
         failures_.clear();
+        changes_.clear();
         engineUnconfirmed_ = false;
     }
 
@@ -42,6 +56,7 @@ public:
 
 private:
     std::vector<SaveFailure> failures_;
+    std::vector<ChangeFailure> changes_;
     bool engineUnconfirmed_ = false;
 };
 

@@ -1,0 +1,32 @@
+// Shell links (.lnk files) through the ShellLink object's IShellLinkA and IPersistFile.
+#pragma once
+
+#include <string>
+
+namespace talvane::platform {
+
+struct LinkRequest {
+    std::string target;
+    std::string linkFile;
+    std::string workingDirectory;
+    std::string iconFile;  // its first icon is the link's
+    std::string arguments;
+};
+
+struct LinkTarget {
+    std::string path;
+    std::string arguments;
+};
+
+class ShellLinks {
+public:
+    virtual ~ShellLinks() = default;
+
+    // What the link object reports after loading the file; empty texts when the file is no link.
+    virtual LinkTarget Read(const std::string& linkFile) = 0;
+    // Writes the link, replacing a file of that name. Returns the Win32 status of the save (ERROR_SUCCESS only
+    // when the file was written), so a caller never reports a link that is not there.
+    virtual long Write(const LinkRequest& request) = 0;
+};
+
+}  // namespace talvane::platform

@@ -1,0 +1,2 @@
+// The Startup Manager page: built in the next step.
+namespace talvane {}
