@@ -227,14 +227,6 @@ std::string MoreOptions::HotkeyText(Hotkey field) const {
     return key == '\0' ? std::string() : std::string(1, key);
 }
 
-std::string FileDialogFilter(const std::string& piped) {
-    std::string filter = piped;
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    filter.push_back('\0');
-    filter.push_back('\0');
-    return filter;
-}
-
 bool SaveMoreOptions(const EngineOptions& options,
                      platform::Registry& registry,
                      platform::Windows& windows,

@@ -164,9 +164,6 @@ inline std::string MoreOptionsHelpAddress(const std::string& helpFilePath) {
     return helpFilePath + kMoreOptionsHelpTopic;
 }
 
-// The filter of a file dialog from its "Name|*.ext" text: NUL between the parts and two at the end.
-std::string FileDialogFilter(const std::string& piped);
-
 // OK: writes the record, then tells the engine; a write that failed is named to the user, never passed over.
 // Returns true when everything was written, and only then does the dialog close: after a failure it stays open
 // with the user's values, to be saved again or left with Close. An engine that did not answer is told but does

@@ -7,6 +7,7 @@
 #include "control_ids.h"
 #include "settings/settings_store.h"
 #include "ui/colour_list.h"
+#include "ui/common_dialogs.h"
 #include "ui/spin_field.h"
 #include "ui/tray_icon_preview.h"
 
@@ -170,19 +171,8 @@ void MoreOptionsDialog::AttachSpinFields() {
 }
 
 void MoreOptionsDialog::AddBrowseHint() {
-    hint_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, Instance(), nullptr);
-    if (hint_ == nullptr) {
-        return;
-    }
-    std::string text = TextTable::Text(kBrowseHintRow);
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(Controls().Control(IDC_FORM4_SPEEDBUTTON3));
-    tool.lpszText = text.data();
-    SendMessageA(hint_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    hint_ =
+        ui::AddHint(Instance(), Handle(), Controls().Control(IDC_FORM4_SPEEDBUTTON3), TextTable::Text(kBrowseHintRow));
 }
 
 void MoreOptionsDialog::OnShowing() {
@@ -296,21 +286,7 @@ void MoreOptionsDialog::PressOk() {
 }
 
 void MoreOptionsDialog::Browse() {
-    const std::string filter = FileDialogFilter(TextTable::Text(kSoundFilterRow));
-    char path[MAX_PATH + 1] = {};
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof(path);
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    std::optional<std::string> picked;
-    if (context_.fileDialog.GetOpenFileName(dialog)) {
-        picked = path;
-    }
-    model_.Browse(picked);
+    model_.Browse(ui::PickFile(context_.fileDialog, Handle(), TextTable::Text(kSoundFilterRow)));
     rendering_ = true;
     Controls().SetText(IDC_FORM4_EDIT1, model_.Music());
     rendering_ = false;

@@ -28,6 +28,7 @@ int Application::Run() {
     // Shown first, so the user sees it while the hidden dialogs are built; they take their texts from the
     // table the main window holds, so they come after it, and all exist before the first message is handled.
     mainWindow_->Show();
+    context_.itemDialog.Create("");
     aboutBox_ = std::make_unique<AboutBox>(context_);
     aboutBox_->Create("");
 

@@ -251,6 +251,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            for (ui::Page* page : model_.Pages()) {
+                if (page->Notified(static_cast<int>(header->idFrom), header)) {
+                    break;
+                }
+            }
+            return 0;
+        }
         case kReportFailedSaves: ReportSaves(); return 0;
         case WM_CLOSE: OnClose(); return 0;
         case WM_DESTROY:

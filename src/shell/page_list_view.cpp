@@ -2,6 +2,7 @@
 
 #include "optimizer/optimizer_page_view.h"
 #include "shell/plain_pages.h"
+#include "startup/startup_page_view.h"
 
 namespace talvane {
 
@@ -11,7 +12,7 @@ std::vector<std::unique_ptr<ui::Page>> CreatePages(AppContext& context, const ui
     pages.push_back(std::make_unique<ui::PlainPage>(TweakNtPageEntry(), memory));
     pages.push_back(std::make_unique<ui::PlainPage>(Tweak9xPageEntry(), memory));
     pages.push_back(std::make_unique<OptimizerPageView>(context, form, host));
-    pages.push_back(std::make_unique<ui::PlainPage>(StartupPageEntry(), memory));
+    pages.push_back(std::make_unique<StartupPageView>(context, form, host));
     pages.push_back(std::make_unique<ui::PlainPage>(ShortcutPageEntry(), memory));
     pages.push_back(std::make_unique<ui::PlainPage>(SystemInfoPageEntry(), memory));
     return pages;

@@ -7,7 +7,6 @@ namespace talvane {
 namespace {
 
 constexpr int kRowShortcut = 68;
-constexpr int kRowStartup = 69;
 constexpr int kRowSystemInfo = 70;
 constexpr int kRowTweak = 131;
 constexpr int kRowMoveCursor = 7;
@@ -29,12 +28,6 @@ const ui::PlainPageEntry& ShortcutPageEntry() {
                                               {IDC_FORM1_LABEL36, 88, kNoSecondLine},
                                               {IDC_FORM1_LABEL38, 90, kNoSecondLine},
                                           }};
-    return entry;
-}
-
-const ui::PlainPageEntry& StartupPageEntry() {
-    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE2,  IDC_FORM1_NAV_STARTUP, kRowStartup,
-                                          "::/Startup.htm", ui::Families::All,     {}};
     return entry;
 }
 

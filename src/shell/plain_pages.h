@@ -6,7 +6,6 @@
 namespace talvane {
 
 const ui::PlainPageEntry& ShortcutPageEntry();
-const ui::PlainPageEntry& StartupPageEntry();
 const ui::PlainPageEntry& SystemInfoPageEntry();
 const ui::PlainPageEntry& TweakNtPageEntry();
 const ui::PlainPageEntry& Tweak9xPageEntry();

@@ -1,2 +1,262 @@
-// The Startup Manager page: built in the next step.
-namespace talvane {}
+#include "startup/startup_page_view.h"
+
+#include <array>
+
+#include "base/text_table.h"
+#include "control_ids.h"
+#include "ui/common_dialogs.h"
+
+namespace talvane {
+
+namespace {
+
+constexpr int kTitleRow = 69;
+constexpr int kAddCaptionRow = 108;
+constexpr int kDeleteQuestionRow = 114;
+constexpr int kProgramFilterRow = 75;
+
+struct Column {
+    int row;
+    int width;
+};
+constexpr std::array<Column, 3> kColumns = {{{100, 170}, {101, 150}, {102, 350}}};
+
+// The check box is the state image: 1 unchecked, 2 checked.
+constexpr UINT kCheckedState = INDEXTOSTATEIMAGEMASK(2);
+constexpr UINT kUncheckedState = INDEXTOSTATEIMAGEMASK(1);
+
+const std::vector<ControlRow>& PageControls() {
+    static const std::vector<ControlRow> controls = {
+        {IDC_FORM1_LISTVIEW1, IDC_FORM1_PAGE2, ControlKind::ListView, 8, 8, 441, 257, kNoRow, "", Surface::None,
+         Art::None, 0},
+        {IDC_FORM1_SPEEDBUTTON46, IDC_FORM1_PAGE2, ControlKind::FlatButton, 8, 273, 90, 23, 106, "Add Item",
+         Surface::None, Art::None, kHandCursor},
+        {IDC_FORM1_SPEEDBUTTON45, IDC_FORM1_PAGE2, ControlKind::FlatButton, 104, 273, 90, 23, 107, "Delete Item",
+         Surface::None, Art::None, kHandCursor},
+    };
+    return controls;
+}
+
+}  // namespace
+
+StartupPageView::StartupPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
+    : context_(context),
+      form_(form),
+      host_(host),
+      stores_(context.files, context.registry, context.links, context.facts) {}
+
+int StartupPageView::PanelId() const {
+    return IDC_FORM1_PAGE2;
+}
+
+int StartupPageView::NavId() const {
+    return IDC_FORM1_NAV_STARTUP;
+}
+
+std::string StartupPageView::Title() const {
+    return TextTable::Text(kTitleRow);
+}
+
+std::string StartupPageView::HelpTopic() const {
+    return "::/Startup.htm";
+}
+
+std::optional<QuickInfoLines> StartupPageView::QuickInfo(int /*controlId*/) const {
+    return std::nullopt;
+}
+
+const std::vector<ControlRow>& StartupPageView::Controls() const {
+    return PageControls();
+}
+
+HWND StartupPageView::List() const {
+    return form_.Control(IDC_FORM1_LISTVIEW1);
+}
+
+bool StartupPageView::Checked(int row) const {
+    return (ListView_GetItemState(List(), row, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) == kCheckedState;
+}
+
+void StartupPageView::Build() {
+    const HWND list = List();
+    ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        std::string caption = TextTable::Text(kColumns[i].row);
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = caption.data();
+        column.cx = kColumns[i].width;
+        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+    }
+    icons_.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 16, 16));
+    ListView_SetImageList(list, icons_.Get(), LVSIL_SMALL);
+    EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
+}
+
+void StartupPageView::Shown(QuickInfoLines& /*quickInfo*/) {
+    Rebuild();
+    EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
+}
+
+void StartupPageView::Rebuild() {
+    const HWND list = List();
+    // Rows set while the list is rebuilt are not the user's edits.
+    rebuilding_ = true;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
+    ImageList_RemoveAll(icons_.Get());
+    ImageList_SetBkColor(icons_.Get(), GetSysColor(COLOR_WINDOW));
+    items_ = stores_.List();
+    const platform::ShellLibraryHold hold(context_.shell);
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const StartupItem& item = items_[i];
+        LVITEMA row{};
+        row.mask = LVIF_TEXT;
+        row.iItem = static_cast<int>(i);
+        std::string name = item.name;
+        row.pszText = name.data();
+        if (const win32::UniqueIcon icon = context_.shell.SmallFileIcon(item.iconPath)) {
+            row.mask |= LVIF_IMAGE;
+            row.iImage = ImageList_AddIcon(icons_.Get(), icon.Get());
+        }
+        const int index = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+        if (index < 0) {
+            continue;
+        }
+        std::string location = SourceLabel(item.source);
+        std::string command = item.command;
+        ListView_SetItemText(list, index, 1, location.data());
+        ListView_SetItemText(list, index, 2, command.data());
+        ListView_SetItemState(list, index, item.enabled ? kCheckedState : kUncheckedState, LVIS_STATEIMAGEMASK);
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    rebuilding_ = false;
+}
+
+void StartupPageView::Write(SaveReport& report) {
+    std::vector<bool> checks(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        checks[i] = Checked(static_cast<int>(i));
+    }
+    stores_.Apply(items_, checks, report);
+}
+
+bool StartupPageView::Command(int controlId, int code) {
+    if (code != BN_CLICKED) {
+        return false;
+    }
+    switch (controlId) {
+        case IDC_FORM1_SPEEDBUTTON46: AddItem(); return true;
+        case IDC_FORM1_SPEEDBUTTON45: DeleteSelected(); return true;
+        default: return false;
+    }
+}
+
+bool StartupPageView::Notified(int controlId, const void* header) {
+    if (controlId != IDC_FORM1_LISTVIEW1) {
+        return false;
+    }
+    const auto& change = *static_cast<const NMLISTVIEW*>(header);
+    if (rebuilding_ || change.iItem < 0) {
+        return true;
+    }
+    switch (change.hdr.code) {
+        case LVN_ITEMCHANGING:
+            if ((change.uChanged & LVIF_STATE) != 0) {
+                checks_.RowChanging(Checked(change.iItem));
+            }
+            break;
+        case LVN_ITEMCHANGED:
+            if ((change.uChanged & LVIF_STATE) == 0) {
+                break;
+            }
+            if (((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) != 0 &&
+                checks_.RowChanged(Checked(change.iItem))) {
+                host_.MarkChanged();
+            }
+            if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) {
+                EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45),
+                             ListView_GetSelectedCount(List()) > 0 ? TRUE : FALSE);
+            }
+            break;
+        default: break;
+    }
+    return true;
+}
+
+void StartupPageView::AddItem() {
+    // Rows the dialog's rebuilds set are not the user's edits.
+    checks_.SetTracking(false);
+    context_.itemDialog.Open(win32::ToHwnd(host_.Owner()), ui::ItemPage::AddItem, TextTable::Text(kAddCaptionRow),
+                             *this);
+    checks_.SetTracking(true);
+}
+
+void StartupPageView::DeleteSelected() {
+    const int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED);
+    if (row < 0 || static_cast<std::size_t>(row) >= items_.size()) {
+        return;
+    }
+    checks_.SetTracking(false);
+    const std::string question = TextTable::Text(kDeleteQuestionRow) + " " + items_[row].name;
+    if (context_.prompts.Confirm(host_.Owner(), question) == platform::Answer::Yes) {
+        if (stores_.Delete(items_[row], host_.Report())) {
+            rebuilding_ = true;
+            ListView_DeleteItem(List(), row);
+            rebuilding_ = false;
+            items_.erase(items_.begin() + row);
+            EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
+        }
+        host_.ReportSaves();
+    }
+    checks_.SetTracking(true);
+}
+
+void StartupPageView::Opening(ui::ItemDialog& dialog) {
+    std::vector<std::string> labels;
+    for (const StartupSource source : SourcesOffered(context_.facts.family)) {
+        labels.emplace_back(SourceLabel(source));
+    }
+    dialog.SetItems(IDC_FORM2_COMBOBOX1, labels);
+    dialog.Select(IDC_FORM2_COMBOBOX1, 0);
+    dialog.Enable(IDC_FORM2_SPEEDBUTTON2,
+                  !dialog.Text(IDC_FORM2_EDIT1).empty() && !dialog.Text(IDC_FORM2_EDIT2).empty());
+}
+
+void StartupPageView::Command(ui::ItemDialog& dialog, int id, int code) {
+    switch (id) {
+        case IDC_FORM2_EDIT1:
+        case IDC_FORM2_EDIT2:
+            if (code == EN_CHANGE) {
+                dialog.Enable(IDC_FORM2_SPEEDBUTTON2,
+                              !dialog.Text(IDC_FORM2_EDIT1).empty() && !dialog.Text(IDC_FORM2_EDIT2).empty());
+            }
+            break;
+        case IDC_FORM2_SPEEDBUTTON1:
+            if (const auto picked =
+                    ui::PickFile(context_.fileDialog, dialog.Handle(), TextTable::Text(kProgramFilterRow))) {
+                dialog.SetText(IDC_FORM2_EDIT2, *picked);
+            }
+            break;
+        case IDC_FORM2_SPEEDBUTTON2: Create(dialog); break;
+        default: break;
+    }
+}
+
+void StartupPageView::Create(ui::ItemDialog& dialog) {
+    SaveReport report;
+    if (!stores_.Create(dialog.Text(IDC_FORM2_EDIT1), dialog.Text(IDC_FORM2_EDIT2), dialog.Text(IDC_FORM2_COMBOBOX1),
+                        report)) {
+        // What the user typed stays, to be corrected and tried again.
+        report.InformAndClear(context_.prompts, win32::FromHwnd(dialog.Handle()));
+        return;
+    }
+    Rebuild();
+    dialog.SetText(IDC_FORM2_EDIT1, "");
+    dialog.SetText(IDC_FORM2_EDIT2, "");
+    dialog.Select(IDC_FORM2_COMBOBOX1, 0);
+    dialog.Enable(IDC_FORM2_SPEEDBUTTON2, false);
+}
+
+}  // namespace talvane

@@ -2,6 +2,7 @@
 
 namespace talvane {
 
-AppContext::AppContext(HINSTANCE inst) : instance(inst), theme(inst), help(htmlHelp, system, prompts, shell, files) {}
+AppContext::AppContext(HINSTANCE inst)
+    : instance(inst), theme(inst), itemDialog(inst, theme), help(htmlHelp, system, prompts, shell, files) {}
 
 }  // namespace talvane

@@ -12,6 +12,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_processes.h"
+#include "ui/item_dialog.h"
 #include "ui/theme.h"
 
 namespace talvane {
@@ -33,6 +34,8 @@ struct AppContext {
     win32::Win32Power power;
     win32::Win32Clock clock;
     ui::Theme theme;
+    // Made once the main window shows, and reused by every page that opens it.
+    ui::ItemDialog itemDialog;
     HelpCaller help;
     PaletteTracker palette;
     StartupFacts facts;

@@ -166,6 +166,10 @@ DWORD StyleFor(const ControlRow& entry) {
             return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
         case ControlKind::Progress: return style;
         case ControlKind::Tabs: return style | WS_TABSTOP | TCS_MULTILINE;
+        case ControlKind::ListView:
+            return style | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+        case ControlKind::ListBox: return style | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+        case ControlKind::ComboEdit: return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
     }
     return style;
 }
@@ -175,7 +179,9 @@ DWORD ExStyleFor(ControlKind kind) {
         case ControlKind::Panel: return WS_EX_CONTROLPARENT;
         case ControlKind::Edit:
         case ControlKind::SpinEdit:
-        case ControlKind::ReadOnlyEdit: return WS_EX_CLIENTEDGE;
+        case ControlKind::ReadOnlyEdit:
+        case ControlKind::ListView:
+        case ControlKind::ListBox: return WS_EX_CLIENTEDGE;
         default: return 0;
     }
 }
@@ -193,7 +199,10 @@ const char* ClassFor(ControlKind kind) {
         case ControlKind::SpinEdit:
         case ControlKind::ReadOnlyEdit: return "EDIT";
         case ControlKind::ComboList:
+        case ControlKind::ComboEdit:
         case ControlKind::ColourList: return "COMBOBOX";
+        case ControlKind::ListView: return WC_LISTVIEWA;
+        case ControlKind::ListBox: return "LISTBOX";
         case ControlKind::Progress: return PROGRESS_CLASSA;
         case ControlKind::Tabs: return WC_TABCONTROLA;
         default: return "STATIC";

@@ -25,6 +25,9 @@ enum class ControlKind : std::uint8_t {
     ColourList,  // a drop-down list of colours its view draws
     Progress,    // a progress bar
     Tabs,        // a tab control; its pages are panels laid over it
+    ListView,    // a report list; its view adds the columns
+    ListBox,     // a plain list of lines
+    ComboEdit,   // a drop-down list the user may also type into
 };
 
 // Which palette colour a panel is painted with.

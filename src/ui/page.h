@@ -64,6 +64,8 @@ public:
     // One of its controls was clicked or moved; true when it was the page's.
     virtual bool Command(int /*controlId*/, int /*code*/) { return false; }
     virtual bool Scrolled(int /*controlId*/) { return false; }
+    // One of its controls sent a notification (an NMHDR and what follows it); true when it was the page's.
+    virtual bool Notified(int /*controlId*/, const void* /*header*/) { return false; }
 };
 
 }  // namespace talvane::ui

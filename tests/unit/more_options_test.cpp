@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_filter.h"
 #include "base/text_table.h"
 #include "control_ids.h"
 #include "fakes/fake_files.h"
