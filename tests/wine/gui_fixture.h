@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "control_ids.h"
 #include "driver/gui_driver.h"
 #include "gui_config.h"
 #include "talvane_app.h"
@@ -57,6 +58,7 @@ protected:
         return control;
     }
     std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+    bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
 
     // Saves the window as NAME_MODE.bmp once Talvane is idle, and checks the file holds it framed and painted.
     void SaveScreenshot(HWND window, const std::string& name) const {

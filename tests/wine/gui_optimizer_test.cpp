@@ -59,7 +59,6 @@ protected:
         EndEngines();
     }
 
-    bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
     std::optional<int> Check(int id) const { return driver::ReadCheck(Control(id)); }
 };
 

@@ -11,5 +11,6 @@
 #include "process.h"
 #include "registry.h"
 #include "screenshot.h"
+#include "shell_files.h"
 #include "wait.h"
 #include "window_find.h"

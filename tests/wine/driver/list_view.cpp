@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controls.h"
+#include "wait.h"
 #include "win_owners.h"
 #include "window_find.h"
 
@@ -110,6 +111,44 @@ std::optional<bool> ListViewItemChecked(HWND list_view, int item) {
         return std::nullopt;
     }
     return ((*state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask) {
+    const KernelHandle process = OpenOwner(list_view);
+    if (!process) {
+        return false;
+    }
+    const RemoteBuffer remote(process.Get(), sizeof(LVITEMA));
+    LVITEMA request = {};
+    request.state = state;
+    request.stateMask = mask;
+    if (!remote.Valid() || !remote.Write(0, &request, sizeof(request))) {
+        return false;
+    }
+    const auto done = SendWithTimeout(list_view, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                                      reinterpret_cast<LPARAM>(remote.Address()));
+    return done && *done != FALSE;
+}
+
+std::optional<int> FindListViewRow(HWND list_view, const std::string& caption) {
+    const auto count = ListViewItemCount(list_view);
+    for (int row = 0; count && row < *count; ++row) {
+        if (ListViewItemText(list_view, row) == caption) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+bool ToggleListViewCheckWithSpace(HWND list_view, int item) {
+    constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+    const auto before = ListViewItemChecked(list_view, item);
+    if (!before || !SetListViewItemState(list_view, item, kChosen, kChosen)) {
+        return false;
+    }
+    PostMessageA(list_view, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageA(list_view, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+    return WaitUntil([&] { return ListViewItemChecked(list_view, item) == !*before; }, kSendTimeoutMs);
 }
 
 }  // namespace talvane::wine_driver

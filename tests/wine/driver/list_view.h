@@ -18,4 +18,12 @@ std::optional<UINT> ListViewItemState(HWND list_view, int item, UINT mask);
 // The check box of LVS_EX_CHECKBOXES: state image 2 is checked, 1 unchecked.
 std::optional<bool> ListViewItemChecked(HWND list_view, int item);
 
+// LVM_SETITEMSTATE with the LVITEMA in the target's memory.
+bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask);
+// The first row whose caption is exactly `caption`.
+std::optional<int> FindListViewRow(HWND list_view, const std::string& caption);
+// Selects and focuses the row, then presses the space bar on the list, as a user toggles a check box by keyboard;
+// true once the check changed.
+bool ToggleListViewCheckWithSpace(HWND list_view, int item);
+
 }  // namespace talvane::wine_driver

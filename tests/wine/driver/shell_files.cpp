@@ -1,0 +1,61 @@
+#include "shell_files.h"
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "win_owners.h"
+
+namespace talvane::wine_driver {
+
+std::string ShellFolderPath(int csidl) {
+    char path[MAX_PATH + 1] = {};
+    if (!SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE) || path[0] == '\0') {
+        return {};
+    }
+    std::string folder = path;
+    if (folder.back() != '\\') {
+        folder += '\\';
+    }
+    return folder;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool WriteTextFile(const std::string& path, const std::string& text) {
+    const FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    DWORD written = 0;
+    return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
+}
+
+bool WriteShellLink(const std::string& link, const std::string& target, const std::string& arguments) {
+    const win32::ComInit com;
+    win32::ComPtr<IShellLinkA> shellLink;
+    win32::ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(shellLink.Put()))) ||
+        FAILED(shellLink->SetPath(target.c_str())) || FAILED(shellLink->SetArguments(arguments.c_str())) ||
+        FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put())))) {
+        return false;
+    }
+    std::vector<wchar_t> wide(link.size() + 1);
+    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    return SUCCEEDED(file->Save(wide.data(), TRUE));
+}
+
+}  // namespace talvane::wine_driver
