@@ -82,7 +82,7 @@ long Win32Registry::DeleteValue(platform::KeyId key, const std::string& name) {
 long Win32Registry::EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) {
     // Value names run to 16383 characters; a smaller buffer would end the listing early with ERROR_MORE_DATA.
     std::vector<char> buffer(16384);
-    DWORD length = static_cast<DWORD>(buffer.size());
+    auto length = static_cast<DWORD>(buffer.size());
     const LONG status = RegEnumValueA(ToHkey(key), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_SUCCESS) {
         name->assign(buffer.data(), length);

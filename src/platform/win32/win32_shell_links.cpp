@@ -41,7 +41,7 @@ std::wstring Wide(const std::string& text) {
     if (MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, buffer.data(), length) != length) {
         return {};
     }
-    return std::wstring(buffer.data());
+    return {buffer.data()};
 }
 
 // A failed HRESULT as the Win32 status a report can name. Win32 and storage failures carry one in their low word
@@ -60,7 +60,7 @@ long Win32Status(HRESULT result) {
 
 // A returned text up to its first NUL, never past the buffer.
 std::string TextOf(const char (&buffer)[kLinkTextBuffer]) {
-    return std::string(buffer, strnlen(buffer, kLinkTextBuffer));
+    return {buffer, strnlen(buffer, kLinkTextBuffer)};
 }
 
 }  // namespace
