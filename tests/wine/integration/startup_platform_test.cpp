@@ -8,6 +8,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_shell_links.h"
 
 namespace talvane {
@@ -118,6 +119,14 @@ TEST(StartupShellTest, AMissedIconLeavesTheEarlierOneAlone) {
     ASSERT_TRUE(GetIconInfo(found.Get(), &info)) << "the first icon was destroyed by the miss";
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
+}
+
+TEST(StartupProcessesTest, PriorityClassIsSetOnTheProcessNamed) {
+    win32::Win32Processes processes;
+    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), IDLE_PRIORITY_CLASS));
+    EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), NORMAL_PRIORITY_CLASS));
+    EXPECT_FALSE(processes.SetPriorityClass(0xFFFFFFF0u, NORMAL_PRIORITY_CLASS)) << "no such process";
 }
 
 }  // namespace
