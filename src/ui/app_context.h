@@ -12,6 +12,7 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_shell_links.h"
 #include "ui/item_dialog.h"
 #include "ui/theme.h"
 
@@ -31,6 +32,7 @@ struct AppContext {
     win32::Win32Registry registry;
     win32::Win32Processes processes;
     win32::Win32Files files;
+    win32::Win32ShellLinks links;
     win32::Win32Power power;
     win32::Win32Clock clock;
     ui::Theme theme;

@@ -26,6 +26,12 @@ struct FileHandleTraits {
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(Handle h) { CloseHandle(h); }
 };
+// FindFirstFileA gives INVALID_HANDLE_VALUE on failure; its handle is closed with FindClose, not CloseHandle.
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { FindClose(h); }
+};
 template <typename T>
 struct GdiTraits {
     using Handle = T;
@@ -56,6 +62,7 @@ struct MemDcTraits {
 using UniqueKey = platform::UniqueHandle<KeyTraits>;
 using UniqueHandle = platform::UniqueHandle<HandleTraits>;
 using UniqueFileHandle = platform::UniqueHandle<FileHandleTraits>;
+using UniqueFind = platform::UniqueHandle<FindTraits>;
 using UniqueBitmap = platform::UniqueHandle<GdiTraits<HBITMAP>>;
 using UniqueBrush = platform::UniqueHandle<GdiTraits<HBRUSH>>;
 using UniquePen = platform::UniqueHandle<GdiTraits<HPEN>>;

@@ -8,6 +8,12 @@ namespace talvane::win32 {
 class Win32Files final : public platform::Files {
 public:
     bool FileExists(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
+    std::vector<platform::FolderEntry> ListFolder(const std::string& pattern) override;
+    long MovePath(const std::string& from, const std::string& to) override;
+    long DeletePath(const std::string& path) override;
+    long MakeFolder(const std::string& path) override;
+    long RemoveFolder(const std::string& path) override;
 };
 
 }  // namespace talvane::win32

@@ -43,6 +43,9 @@ public:
     void HoldLibrary() override;
     void ReleaseLibrary() override;
 
+    // SHGetFileInfoA's small icon of a file, folder or program; none when the shell finds none.
+    UniqueIcon SmallFileIcon(const std::string& path);
+
 private:
     class Use;
     UniqueModule library_;
@@ -120,6 +123,7 @@ public:
                   const std::uint8_t* data,
                   std::uint32_t size) override;
     long DeleteValue(platform::KeyId key, const std::string& name) override;
+    long EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) override;
     long CloseKey(platform::KeyId key) override;
 };
 

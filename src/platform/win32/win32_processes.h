@@ -8,6 +8,7 @@ namespace talvane::win32 {
 class Win32Processes final : public platform::Processes {
 public:
     std::uint32_t WinExec(const std::string& commandLine, int showCommand) override;
+    bool SetPriorityClass(std::uint32_t processId, std::uint32_t priorityClass) override;
 };
 
 }  // namespace talvane::win32

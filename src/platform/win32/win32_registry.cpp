@@ -1,5 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
+#include <vector>
+
 namespace talvane::win32 {
 
 namespace {
@@ -75,6 +77,17 @@ long Win32Registry::SetValue(platform::KeyId key,
 
 long Win32Registry::DeleteValue(platform::KeyId key, const std::string& name) {
     return RegDeleteValueA(ToHkey(key), name.c_str());
+}
+
+long Win32Registry::EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) {
+    // Value names run to 16383 characters; a smaller buffer would end the listing early with ERROR_MORE_DATA.
+    std::vector<char> buffer(16384);
+    auto length = static_cast<DWORD>(buffer.size());
+    const LONG status = RegEnumValueA(ToHkey(key), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_SUCCESS) {
+        name->assign(buffer.data(), length);
+    }
+    return status;
 }
 
 long Win32Registry::CloseKey(platform::KeyId key) {

@@ -1,0 +1,133 @@
+// What the Startup Manager asks of Wine's files, registry and shell: links, value names, moves and icons.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_shell_links.h"
+
+namespace talvane {
+namespace {
+
+std::string ThisProgram() {
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, sizeof(module));
+    return module;
+}
+
+// An empty scratch folder, with the names a test leaves in it removed afterwards.
+class ScratchFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof(temp), temp);
+        folder = std::string(temp) + "talvane_startup_" + std::to_string(GetCurrentProcessId()) + "\\";
+        ASSERT_EQ(files.MakeFolder(folder), platform::kErrorSuccess);
+    }
+    void TearDown() override {
+        for (const auto& entry : files.ListFolder(folder + "*.*")) {
+            if (entry.isFolder) {
+                files.RemoveFolder(folder + entry.name);
+            } else {
+                files.DeletePath(folder + entry.name);
+            }
+        }
+        EXPECT_EQ(files.RemoveFolder(folder), platform::kErrorSuccess);
+    }
+    void Plant(const std::string& name, const char* text) {
+        const win32::UniqueFileHandle file(
+            CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        ASSERT_TRUE(file) << name;
+        DWORD written = 0;
+        ASSERT_TRUE(WriteFile(file.Get(), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr));
+    }
+
+    win32::Win32Files files;
+    std::string folder;
+};
+
+TEST_F(ScratchFolder, WrittenLinkReadsBackAndAMissingFolderIsNoSuccess) {
+    win32::Win32ShellLinks links;
+    const std::string target = ThisProgram();
+    ASSERT_EQ(links.Write({target, folder + "Tool.lnk", folder, target, "-min /x"}), platform::kErrorSuccess);
+    const platform::LinkTarget read = links.Read(folder + "Tool.lnk");
+    EXPECT_EQ(read.path, target);
+    EXPECT_EQ(read.arguments, "-min /x");
+
+    const std::string missing = folder + "missing\\Tool.lnk";
+    EXPECT_NE(links.Write({target, missing, folder, target, ""}), platform::kErrorSuccess);
+    EXPECT_FALSE(files.FileExists(missing));
+    EXPECT_EQ(links.Read(target).path, "") << "a program is no link";
+}
+
+TEST_F(ScratchFolder, MoveRefusesAnExistingDestinationAndListingMarksFolders) {
+    Plant("a.txt", "first");
+    Plant("b.txt", "second");
+    ASSERT_EQ(files.MakeFolder(folder + "sub"), platform::kErrorSuccess);
+
+    const long refused = files.MovePath(folder + "a.txt", folder + "b.txt");
+    EXPECT_TRUE(refused == platform::kErrorAlreadyExists || refused == platform::kErrorFileExists) << refused;
+    EXPECT_TRUE(files.FileExists(folder + "a.txt"));
+    EXPECT_EQ(files.MovePath(folder + "a.txt", folder + "sub\\a.txt"), platform::kErrorSuccess);
+    EXPECT_NE(files.RemoveFolder(folder + "sub"), platform::kErrorSuccess) << "the folder is not empty";
+    EXPECT_EQ(files.DeletePath(folder + "sub\\a.txt"), platform::kErrorSuccess);
+
+    std::set<std::string> listed;
+    for (const auto& entry : files.ListFolder(folder + "*.*")) {
+        listed.insert(entry.name + (entry.isFolder ? "\\" : ""));
+    }
+    EXPECT_EQ(listed, (std::set<std::string>{".\\", "..\\", "b.txt", "sub\\"}));
+    EXPECT_TRUE(files.ListFolder(folder + "missing\\*.*").empty());
+}
+
+TEST(StartupRegistryTest, EnumeratesEveryValueNameIncludingLongOnes) {
+    constexpr const char* kKey = "Software\\TalvaneStartupIntegration";
+    win32::Win32Registry registry;
+    platform::KeyId key = 0;
+    ASSERT_EQ(registry.CreateKey(platform::RootKey::CurrentUser, kKey, platform::kKeyAllAccess, &key),
+              platform::kErrorSuccess);
+    const std::set<std::string> planted = {"Tool", std::string(300, 'n'), std::string(2000, 'L')};
+    const std::uint8_t data[] = {'x', 0};
+    for (const auto& name : planted) {
+        ASSERT_EQ(registry.SetValue(key, name, platform::kRegSz, data, 2), platform::kErrorSuccess) << name.size();
+    }
+    std::set<std::string> found;
+    std::string name;
+    long status = platform::kErrorSuccess;
+    for (std::uint32_t index = 0; (status = registry.EnumValueName(key, index, &name)) == platform::kErrorSuccess;
+         ++index) {
+        found.insert(name);
+    }
+    EXPECT_EQ(status, platform::kErrorNoMoreItems);
+    EXPECT_EQ(found, planted);
+    registry.CloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+}
+
+TEST(StartupShellTest, AMissedIconLeavesTheEarlierOneAlone) {
+    win32::Win32Shell shell;
+    const platform::ShellLibraryHold hold(shell);
+    const win32::UniqueIcon found = shell.SmallFileIcon(ThisProgram());
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(shell.SmallFileIcon("C:\\My"));
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(found.Get(), &info)) << "the first icon was destroyed by the miss";
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(StartupProcessesTest, PriorityClassIsSetOnTheProcessNamed) {
+    win32::Win32Processes processes;
+    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), IDLE_PRIORITY_CLASS));
+    EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), NORMAL_PRIORITY_CLASS));
+    EXPECT_FALSE(processes.SetPriorityClass(0xFFFFFFF0u, NORMAL_PRIORITY_CLASS)) << "no such process";
+}
+
+}  // namespace
+}  // namespace talvane
