@@ -14,8 +14,8 @@ using platform::RegKey;
 using platform::RootKey;
 
 // Registry keys compare without regard to case; one spelling for every use.
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kDisabledRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Disabled Run";
+constexpr char kRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Run)";
+constexpr char kDisabledRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Disabled Run)";
 constexpr char kDisabledFolder[] = "Disabled Startup";
 constexpr long kErrorPathNotFound = 3;
 
@@ -176,8 +176,8 @@ std::string MoveItemValue(platform::Registry& registry, const StartupItem& item,
     if (status == platform::kErrorSuccess) {
         return {};
     }
-    const std::string notRemoved = "it could not be taken out of \"" + std::string(KeyNameOf(item.enabled)) + "\" (" +
-                                   Cause(status, machineWide) + ")";
+    std::string notRemoved = "it could not be taken out of \"" + std::string(KeyNameOf(item.enabled)) + "\" (" +
+                             Cause(status, machineWide) + ")";
     // One item must not end in both stores.
     if (destination.DeleteValue(item.name) == platform::kErrorSuccess) {
         return notRemoved;
