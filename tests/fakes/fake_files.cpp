@@ -39,19 +39,27 @@ std::vector<FakeFiles::Entry>::iterator FakeFiles::Find(const std::string& path)
     return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return Folded(e.path) == folded; });
 }
 
-void FakeFiles::Add(const std::string& path, bool isFolder) {
+void FakeFiles::Add(const std::string& path, bool isFolder, const std::string& content) {
     const std::string trimmed = Trimmed(path);
     const std::string parent = ParentOf(trimmed);
     if (!parent.empty() && Find(parent) == entries_.end()) {
         Add(parent, true);
     }
-    if (Find(trimmed) == entries_.end()) {
-        entries_.push_back({trimmed, isFolder});
+    const auto found = Find(trimmed);
+    if (found == entries_.end()) {
+        entries_.push_back({trimmed, isFolder, content});
+    } else {
+        found->content = content;
     }
 }
 
-void FakeFiles::AddFile(const std::string& path) {
-    Add(path, false);
+void FakeFiles::AddFile(const std::string& path, const std::string& content) {
+    Add(path, false, content);
+}
+
+std::string FakeFiles::Content(const std::string& path) {
+    const auto found = Find(path);
+    return found == entries_.end() ? std::string() : found->content;
 }
 
 void FakeFiles::AddFolder(const std::string& path) {
@@ -113,7 +121,7 @@ long FakeFiles::MovePath(const std::string& from, const std::string& to) {
     std::vector<Entry> moved;
     for (auto it = entries_.begin(); it != entries_.end();) {
         if (Folded(it->path) == Folded(oldPath) || IsInside(it->path, oldPath)) {
-            moved.push_back({newPath + it->path.substr(oldPath.size()), it->isFolder});
+            moved.push_back({newPath + it->path.substr(oldPath.size()), it->isFolder, it->content});
             it = entries_.erase(it);
         } else {
             ++it;
@@ -148,7 +156,7 @@ long FakeFiles::MakeFolder(const std::string& path) {
     if (!FolderExists(ParentOf(Trimmed(path)))) {
         return kErrorPathNotFound;
     }
-    entries_.push_back({Trimmed(path), true});
+    entries_.push_back({Trimmed(path), true, {}});
     return platform::kErrorSuccess;
 }
 

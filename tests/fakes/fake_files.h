@@ -17,10 +17,12 @@ class FakeFiles : public platform::Files {
 public:
     // Full paths, compared without regard to case as in Windows; the folders above are made too. A folder
     // lists its entries in the order they were added or moved in.
-    void AddFile(const std::string& path);
+    void AddFile(const std::string& path, const std::string& content = {});
     void AddFolder(const std::string& path);
     // Any change that takes this path as source or destination fails with `status`.
     void FailPath(const std::string& path, long status);
+    // What a file holds, following it through moves; empty for a folder or no entry.
+    [[nodiscard]] std::string Content(const std::string& path);
 
     bool FileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;
@@ -34,10 +36,11 @@ private:
     struct Entry {
         std::string path;  // as given, without a trailing "\"
         bool isFolder = false;
+        std::string content;
     };
 
     std::vector<Entry>::iterator Find(const std::string& path);
-    void Add(const std::string& path, bool isFolder);
+    void Add(const std::string& path, bool isFolder, const std::string& content = {});
     long Failure(const std::string& path) const;
 
     std::vector<Entry> entries_;

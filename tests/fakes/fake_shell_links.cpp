@@ -1,31 +1,26 @@
 #include "fakes/fake_shell_links.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace talvane::fakes {
 
 namespace {
 
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
+// What a link file holds here: a mark, the target and the arguments, one a line.
+constexpr char kLinkMark[] = "link\n";
 
 }  // namespace
 
 void FakeShellLinks::AddLink(const std::string& linkFile, const std::string& target, const std::string& arguments) {
-    files_.AddFile(linkFile);
-    links_[Folded(linkFile)] = {target, arguments};
+    files_.AddFile(linkFile, kLinkMark + target + "\n" + arguments);
 }
 
 platform::LinkTarget FakeShellLinks::Read(const std::string& linkFile) {
-    const auto found = links_.find(Folded(linkFile));
-    if (found == links_.end() || !files_.FileExists(linkFile)) {
-        return {};
+    const std::string content = files_.Content(linkFile);
+    const std::string mark = kLinkMark;
+    const std::size_t end = content.find('\n', mark.size());
+    if (content.compare(0, mark.size(), mark) != 0 || end == std::string::npos) {
+        return {};  // no link: what the shell reports after a failed load
     }
-    return found->second;
+    return {content.substr(mark.size(), end - mark.size()), content.substr(end + 1)};
 }
 
 long FakeShellLinks::Write(const platform::LinkRequest& request) {

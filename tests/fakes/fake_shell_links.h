@@ -1,7 +1,6 @@
-// Shell links in memory: links a test planted or the model wrote, and the requests it made.
+// Shell links as files of the fake file system, so they move with them; and the requests the model made.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,7 @@ public:
     // Written links become files there, and writing into a missing folder fails as it does in Windows.
     explicit FakeShellLinks(FakeFiles& files) : files_(files) {}
 
-    // A link file (made in the files too) that reads back as `target` and `arguments`.
+    // A link file that reads back as `target` and `arguments`.
     void AddLink(const std::string& linkFile, const std::string& target, const std::string& arguments);
 
     std::vector<platform::LinkRequest> written;  // every request, also the failed ones
@@ -26,7 +25,6 @@ public:
 
 private:
     FakeFiles& files_;
-    std::map<std::string, platform::LinkTarget> links_;  // by folded path
 };
 
 }  // namespace talvane::fakes
