@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,7 +33,7 @@ StartupFacts Folders() {
     return facts;
 }
 
-// One line per row: name, source, store, command.
+// One line per row: name, source, store, command; Machine::Plant takes the same.
 std::vector<std::string> Rows(const std::vector<StartupItem>& items) {
     std::vector<std::string> rows;
     for (const StartupItem& item : items) {
@@ -52,6 +53,27 @@ struct Machine {
     StartupStores stores{files, registry, links, facts};
     SaveReport report;
 
+    // "name|source|on|text", as Rows() shows it: a text value, or a link whose target and arguments are the
+    // text before and after its first space.
+    void Plant(const std::string& row) {
+        const std::size_t a = row.find('|');
+        const std::size_t b = row.find('|', a + 1);
+        const std::size_t c = row.find('|', b + 1);
+        const std::string name = row.substr(0, a);
+        const StartupSource source = *SourceFromLabel(row.substr(a + 1, b - a - 1));
+        const bool on = row.substr(b + 1, c - b - 1) == "on";
+        const std::string text = row.substr(c + 1);
+        if (source == StartupSource::MyRegistry || source == StartupSource::AllUsersRegistry) {
+            const bool mine = source == StartupSource::MyRegistry;
+            registry.PutText(mine ? RootKey::CurrentUser : RootKey::LocalMachine, on ? kRun : kDisabledRun, name, text);
+            return;
+        }
+        const bool mine = source == StartupSource::MyStartMenu;
+        const std::string folder = on ? (mine ? kStartup : kAllStartup) : (mine ? kDisabled : kAllDisabled);
+        const std::size_t space = std::min(text.find(' '), text.size());
+        links.AddLink(folder + name, text.substr(0, space), text.substr(std::min(space + 1, text.size())));
+    }
+
     // Lists, then applies the checks `wanted` (one per row); the rows as they are afterwards.
     std::vector<StartupItem> ListAndApply(const std::vector<bool>& wanted) {
         std::vector<StartupItem> items = stores.List();
@@ -62,17 +84,15 @@ struct Machine {
 
 TEST(StartupItemsTest, ListsTheEightStoresInOrderAndFiltersTheFolders) {
     Machine m;
-    // Arranged out of order, so that only the listing puts the blocks in theirs.
-    m.registry.PutText(RootKey::LocalMachine, kDisabledRun, "h", "H.exe");
-    m.registry.PutText(RootKey::LocalMachine, kRun, "g", "G.exe");
+    // Planted out of order, so that only the listing puts the blocks in theirs.
+    for (const char* row :
+         {"h|All Users Registry|off|H.exe", "g|All Users Registry|on|G.exe", "e.lnk|All Users Start Menu|off|E.exe ",
+          "d.lnk|All Users Start Menu|on|D.exe -d", "c.lnk|My Start Menu|off|C.exe /q",
+          "b.lnk|My Start Menu|on|C:\\B.exe ", "z|My Registry|on|C:\\Z.exe -q", "a|My Registry|on|A.exe"}) {
+        m.Plant(row);
+    }
     m.registry.PutValue(RootKey::CurrentUser, kDisabledRun, "f", platform::kRegBinary, {'F', 0, 'x'});
-    m.registry.PutText(RootKey::CurrentUser, kRun, "z", "C:\\Z.exe -q");
-    m.registry.PutText(RootKey::CurrentUser, kRun, "a", "A.exe");
-    m.links.AddLink(std::string(kAllDisabled) + "e.lnk", "E.exe", "");
-    m.links.AddLink(std::string(kAllStartup) + "d.lnk", "D.exe", "-d");
     m.files.AddFile(std::string(kDisabled) + "DeskTop.INI");
-    m.links.AddLink(std::string(kDisabled) + "c.lnk", "C.exe", "/q");
-    m.links.AddLink(std::string(kStartup) + "b.lnk", "C:\\B.exe", "");
     m.files.AddFile(std::string(kStartup) + "desktop.ini");
     m.files.AddFolder(std::string(kStartup) + "Sub");
     m.files.AddFile(std::string(kStartup) + "plain.txt");
@@ -101,37 +121,26 @@ TEST(StartupItemsTest, ListsAllUsersFilesOnlyFromAStartupFolderThatExistsAndIsMo
         const char* commonStartupDir;
         bool exists;
         std::size_t rows;
-    } cases[] = {
-        {kAllStartup, true, 2},
-        {kAllStartup, false, 0},
-        {"C:\\", true, 0},
-        {"", false, 0},
-    };
+    } cases[] = {{kAllStartup, true, 2}, {kAllStartup, false, 0}, {"C:\\", true, 0}, {"", false, 0}};
     for (const auto& c : cases) {
-        fakes::FakeFiles folders;
-        fakes::FakeRegistry empty;
-        fakes::FakeShellLinks none{folders};
-        StartupFacts common = Folders();
-        common.commonStartupDir = c.commonStartupDir;
-        folders.AddFile(std::string(kAllDisabled) + "parked.lnk");
+        Machine m;
+        m.facts.commonStartupDir = c.commonStartupDir;
+        m.files.AddFile(std::string(kAllDisabled) + "parked.lnk");
         if (c.exists) {
-            folders.AddFile(std::string(c.commonStartupDir) + "x.lnk");
+            m.files.AddFile(std::string(c.commonStartupDir) + "x.lnk");
         }
-        EXPECT_EQ(StartupStores(folders, empty, none, common).List().size(), c.rows) << c.commonStartupDir;
+        EXPECT_EQ(m.stores.List().size(), c.rows) << c.commonStartupDir;
     }
 }
 
-TEST(StartupItemsSplitTest, ProgramPartEndsBeforeTheFirstSlashOrDash) {
+TEST(StartupItemsTest, ProgramPartEndsBeforeTheFirstSlashOrDash) {
     const struct {
         const char* text;
         const char* program;
-    } cases[] = {
-        {"C:\\Tools\\app.exe -min", "C:\\Tools\\app.exe "},
-        {"C:\\My-Tools\\x.exe", "C:\\My"},
-        {"\"C:\\a b\\x.exe\" /s -t", "\"C:\\a b\\x.exe\" "},
-        {"C:\\x.exe", "C:\\x.exe"},
-        {"", ""},
-    };
+    } cases[] = {{"C:\\Tools\\app.exe -min", "C:\\Tools\\app.exe "},
+                 {"C:\\My-Tools\\x.exe", "C:\\My"},
+                 {"\"C:\\a b\\x.exe\" /s -t", "\"C:\\a b\\x.exe\" "},
+                 {"C:\\x.exe", "C:\\x.exe"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ProgramPartOf(c.text), c.program) << c.text;
     }
@@ -150,23 +159,17 @@ TEST(StartupItemsTest, DisablingAndEnablingAgainKeepsAValueExactly) {
     for (const auto& c : cases) {
         Machine m;
         m.registry.PutValue(RootKey::LocalMachine, kRun, c.name, c.type, c.data);
-        std::vector<StartupItem> items = m.stores.List();
-        ASSERT_EQ(items.size(), 1u) << c.name;
-
-        m.stores.Apply(items, {false}, m.report);
+        std::vector<StartupItem> items = m.ListAndApply({false});
         const auto parked = m.registry.Get(RootKey::LocalMachine, kDisabledRun, c.name);
-        ASSERT_TRUE(parked) << c.name;
-        EXPECT_EQ(parked->type, c.type) << c.name;
-        EXPECT_EQ(parked->data, c.data) << c.name;
         EXPECT_FALSE(m.registry.Get(RootKey::LocalMachine, kRun, c.name)) << c.name;
-        EXPECT_FALSE(items[0].enabled) << c.name;
-
         m.stores.Apply(items, {true}, m.report);
         const auto back = m.registry.Get(RootKey::LocalMachine, kRun, c.name);
-        ASSERT_TRUE(back) << c.name;
-        EXPECT_EQ(back->type, c.type) << c.name;
-        EXPECT_EQ(back->data, c.data) << c.name;
         EXPECT_FALSE(m.registry.Get(RootKey::LocalMachine, kDisabledRun, c.name)) << c.name;
+        for (const auto& value : {parked, back}) {
+            ASSERT_TRUE(value) << c.name;
+            EXPECT_EQ(value->type, c.type) << c.name;
+            EXPECT_EQ(value->data, c.data) << c.name;
+        }
         EXPECT_TRUE(items[0].enabled) << c.name;
         EXPECT_TRUE(m.report.Empty()) << m.report.Message();
     }
@@ -174,11 +177,9 @@ TEST(StartupItemsTest, DisablingAndEnablingAgainKeepsAValueExactly) {
 
 TEST(StartupItemsTest, AFileMovesToItsDisabledFolderAndBackWhichGoesAgainWhenEmpty) {
     Machine m;
-    m.links.AddLink(std::string(kStartup) + "x.lnk", "X.exe", "/a");
+    m.Plant("x.lnk|My Start Menu|on|X.exe /a");
     std::vector<StartupItem> items = m.ListAndApply({false});
     EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|off|X.exe /a"}));
-    EXPECT_FALSE(items[0].enabled);
-
     m.stores.Apply(items, {true}, m.report);
     EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|on|X.exe /a"}));
     EXPECT_FALSE(m.files.FolderExists(kDisabled));
@@ -188,70 +189,57 @@ TEST(StartupItemsTest, AFileMovesToItsDisabledFolderAndBackWhichGoesAgainWhenEmp
 
 // Each move that cannot be made leaves every store as it was, keeps the row's store and says why.
 TEST(StartupItemsTest, AMoveThatCannotBeMadeMovesNothingAndIsReported) {
+    const std::string denied = "access was denied";
     const struct {
-        const char* name;
-        std::function<void(Machine&)> arrange;
+        std::vector<std::string> planted;
+        std::function<void(Machine&)> fail;
         std::vector<bool> wanted;
         std::string line;
     } cases[] = {
-        {"the destination cannot be written",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::CurrentUser, kRun, "Tool", "T.exe");
-             t.registry.FailValueWrite(RootKey::CurrentUser, kDisabledRun, "Tool", platform::kErrorAccessDenied);
-         },
+        {{"Tool|My Registry|on|T.exe"},
+         [](Machine& m) { m.registry.FailValueWrite(RootKey::CurrentUser, kDisabledRun, "Tool", 5); },
          {false},
-         "Disable \"Tool\" (My Registry): access was denied."},
-        {"one name in both stores, one of them disabled",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::CurrentUser, kRun, "Tool", "One.exe");
-             t.registry.PutText(RootKey::CurrentUser, kDisabledRun, "Tool", "Other.exe");
-         },
-         {false, false},
-         "Disable \"Tool\" (My Registry): a value of that name is already in \"Disabled Run\"."},
-        {"the source keeps the value",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::CurrentUser, kDisabledRun, "Tool", "T.exe");
-             t.registry.FailValueWrite(RootKey::CurrentUser, kDisabledRun, "Tool", platform::kErrorAccessDenied);
-         },
+         "Disable \"Tool\" (My Registry): " + denied},
+        {{"Tool|My Registry|off|T.exe"},
+         [](Machine& m) { m.registry.FailValueWrite(RootKey::CurrentUser, kDisabledRun, "Tool", 5); },
          {true},
-         "Enable \"Tool\" (My Registry): it could not be taken out of \"Disabled Run\" (access was denied)."},
-        {"no administrator rights",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::LocalMachine, kRun, "Tool", "T.exe");
-             t.registry.ProtectRoot(RootKey::LocalMachine);
-         },
+         "Enable \"Tool\" (My Registry): it could not be taken out of \"Disabled Run\" (" + denied + ")"},
+        {{"Tool|My Registry|on|One.exe", "Tool|My Registry|off|Other.exe"},
+         nullptr,
+         {false, false},
+         "Disable \"Tool\" (My Registry): a value of that name is already in \"Disabled Run\""},
+        {{"Tool|All Users Registry|on|T.exe"},
+         [](Machine& m) { m.registry.ProtectRoot(RootKey::LocalMachine); },
          {false},
-         "Disable \"Tool\" (All Users Registry): machine-wide settings need administrator rights."},
-        {"a file of that name is parked already",
-         [](Machine& t) {
-             t.links.AddLink(std::string(kDisabled) + "x.lnk", "Old.exe", "");
-             t.links.AddLink(std::string(kStartup) + "x.lnk", "New.exe", "");
-         },
+         "Disable \"Tool\" (All Users Registry): machine-wide settings need administrator rights"},
+        {{"x.lnk|My Start Menu|on|New.exe ", "x.lnk|My Start Menu|off|Old.exe "},
+         nullptr,
          {true, true},
-         "Enable \"x.lnk\" (My Start Menu): a file of that name is already in \"C:\\Me\\Programs\\Startup\"."},
-        {"a file that will not move",
-         [](Machine& t) {
-             t.files.AddFile(std::string(kAllStartup) + "x.exe");
-             t.files.FailPath(std::string(kAllStartup) + "x.exe", platform::kErrorAccessDenied);
-         },
+         "Enable \"x.lnk\" (My Start Menu): a file of that name is already in \"C:\\Me\\Programs\\Startup\""},
+        {{"x.lnk|All Users Start Menu|on|X.exe "},
+         [](Machine& m) { m.files.FailPath(std::string(kAllStartup) + "x.lnk", 5); },
          {false},
-         "Disable \"x.exe\" (All Users Start Menu): machine-wide settings need administrator rights."},
+         "Disable \"x.lnk\" (All Users Start Menu): machine-wide settings need administrator rights"},
     };
     for (const auto& c : cases) {
-        Machine t;
-        c.arrange(t);
-        const std::vector<StartupItem> listed = t.stores.List();
-        const std::vector<StartupItem> after = t.ListAndApply(c.wanted);
-        EXPECT_EQ(Rows(after), Rows(listed)) << c.name;
-        EXPECT_EQ(Rows(t.stores.List()), Rows(listed)) << c.name;
-        EXPECT_EQ(t.report.Message(), "These changes could not be made:\n" + c.line) << c.name;
+        Machine m;
+        for (const std::string& row : c.planted) {
+            m.Plant(row);
+        }
+        if (c.fail) {
+            c.fail(m);
+        }
+        const std::vector<StartupItem> listed = m.stores.List();
+        EXPECT_EQ(Rows(m.ListAndApply(c.wanted)), Rows(listed)) << c.line;
+        EXPECT_EQ(Rows(m.stores.List()), Rows(listed)) << c.line;
+        EXPECT_EQ(m.report.Message(), "These changes could not be made:\n" + c.line + ".");
     }
 }
 
 TEST(StartupItemsTest, OnlyRowsWhoseCheckDisagreesWithTheirStoreMove) {
     Machine m;
-    m.registry.PutText(RootKey::CurrentUser, kRun, "Tool", "One.exe");
-    m.registry.PutText(RootKey::CurrentUser, kDisabledRun, "Tool", "Other.exe");
+    m.Plant("Tool|My Registry|on|One.exe");
+    m.Plant("Tool|My Registry|off|Other.exe");
     m.log.Clear();
     m.ListAndApply({true, false});  // both toggled and toggled back
     EXPECT_TRUE(m.log.Entries().empty());
@@ -260,50 +248,32 @@ TEST(StartupItemsTest, OnlyRowsWhoseCheckDisagreesWithTheirStoreMove) {
 
 TEST(StartupItemsTest, DeleteRemovesTheItemFromItsOwnStoreOnly) {
     const struct {
-        const char* name;
-        std::function<void(Machine&)> arrange;
-        std::size_t row;
-        bool deleted;
-        std::vector<std::string> left;
-        std::string line;
+        std::vector<std::string> rows;  // in the listing's order
+        std::size_t chosen;
+        bool refused;
     } cases[] = {
-        {"a parked value",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::CurrentUser, kRun, "Tool", "One.exe");
-             t.registry.PutText(RootKey::CurrentUser, kDisabledRun, "Tool", "Other.exe");
-         },
-         1,
-         true,
-         {"Tool|My Registry|on|One.exe"},
-         ""},
-        {"an enabled file",
-         [](Machine& t) {
-             t.links.AddLink(std::string(kStartup) + "x.lnk", "One.exe", "");
-             t.links.AddLink(std::string(kDisabled) + "x.lnk", "Other.exe", "");
-         },
-         0,
-         true,
-         {"x.lnk|My Start Menu|off|Other.exe "},
-         ""},
-        {"a value that will not go",
-         [](Machine& t) {
-             t.registry.PutText(RootKey::CurrentUser, kRun, "Tool", "One.exe");
-             t.registry.FailValueWrite(RootKey::CurrentUser, kRun, "Tool", platform::kErrorAccessDenied);
-         },
-         0,
-         false,
-         {"Tool|My Registry|on|One.exe"},
-         "These changes could not be made:\nDelete \"Tool\" (My Registry): access was denied."},
+        {{"Tool|My Registry|on|One.exe", "Tool|My Registry|off|Other.exe"}, 1, false},
+        {{"x.lnk|My Start Menu|on|One.exe ", "x.lnk|My Start Menu|off|Other.exe "}, 0, false},
+        {{"Tool|My Registry|on|One.exe", "Tool|My Registry|off|Other.exe"}, 1, true},
     };
     for (const auto& c : cases) {
-        Machine t;
-        c.arrange(t);
-        const std::vector<StartupItem> listed = t.stores.List();
-        EXPECT_EQ(t.stores.Delete(listed.at(c.row), t.report), c.deleted) << c.name;
-        EXPECT_EQ(Rows(t.stores.List()), c.left) << c.name;
-        EXPECT_EQ(t.report.Message(), c.line) << c.name;
+        Machine m;
+        for (const std::string& row : c.rows) {
+            m.Plant(row);
+        }
+        if (c.refused) {
+            m.registry.FailValueWrite(RootKey::CurrentUser, kDisabledRun, "Tool", 5);
+        }
+        const std::vector<StartupItem> listed = m.stores.List();
+        std::vector<std::string> left = c.rows;
+        if (!c.refused) {
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(c.chosen));
+        }
+        EXPECT_EQ(m.stores.Delete(listed.at(c.chosen), m.report), !c.refused) << c.rows[c.chosen];
         // Gone now, and so gone when asked again.
-        EXPECT_EQ(t.stores.Delete(listed.at(c.row), t.report), c.deleted) << c.name;
+        EXPECT_EQ(m.stores.Delete(listed.at(c.chosen), m.report), !c.refused) << c.rows[c.chosen];
+        EXPECT_EQ(Rows(m.stores.List()), left);
+        EXPECT_EQ(m.report.ChangeFailures().size(), c.refused ? 2u : 0u) << m.report.Message();
     }
 }
 
@@ -330,18 +300,9 @@ TEST(StartupItemsTest, CreateSplitsTheLocationForALinkAndKeepsItWholeForAValue) 
     m.files.AddFolder(kStartup);
     EXPECT_TRUE(m.stores.Create("Tool", "C:\\My-Tools\\x.exe /s", "My Start Menu", m.report));
     ASSERT_EQ(m.links.written.size(), 1u);
-    const platform::LinkRequest& link = m.links.written[0];
-    EXPECT_EQ(link.target, "C:\\My");
-    EXPECT_EQ(link.arguments, "-Tools\\x.exe /s");
-    EXPECT_EQ(link.linkFile, std::string(kStartup) + "Tool.lnk");
-    EXPECT_EQ(link.workingDirectory, "C:\\My-Tools\\");
-    EXPECT_EQ(link.iconFile, "C:\\My");
-
+    EXPECT_EQ(m.links.written[0].workingDirectory + "|" + m.links.written[0].iconFile, "C:\\My-Tools\\|C:\\My");
     EXPECT_TRUE(m.stores.Create("Tool", "C:\\My-Tools\\x.exe /s", "All Users Registry", m.report));
-    const auto value = m.registry.Get(RootKey::LocalMachine, kRun, "Tool");
-    ASSERT_TRUE(value);
-    EXPECT_EQ(value->type, platform::kRegSz);
-    EXPECT_EQ(std::string(value->data.begin(), value->data.end()), "C:\\My-Tools\\x.exe /s");
+    EXPECT_EQ(m.registry.Get(RootKey::LocalMachine, kRun, "Tool")->type, platform::kRegSz);
 
     EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"Tool.lnk|My Start Menu|on|C:\\My -Tools\\x.exe /s",
                                                                "Tool|All Users Registry|on|C:\\My-Tools\\x.exe /s"}));
@@ -350,32 +311,28 @@ TEST(StartupItemsTest, CreateSplitsTheLocationForALinkAndKeepsItWholeForAValue) 
 
 TEST(StartupItemsTest, ACreateThatFailsSaysWhyAndCreatesNothing) {
     const struct {
-        const char* name;
-        std::string itemName;
+        std::string name;
         const char* label;
-        std::function<void(Machine&)> arrange;
-        std::string line;
+        std::function<void(Machine&)> fail;
+        std::string cause;
     } cases[] = {
-        {"no such folder", "Tool", "All Users Start Menu", [](Machine&) {},
-         "Add \"Tool\" (All Users Start Menu): the folder \"C:\\All\\Programs\\Startup\" does not exist."},
-        {"the link is not saved", "Tool", "My Start Menu",
-         [](Machine& t) { t.links.writeStatus = platform::kErrorAccessDenied; },
-         "Add \"Tool\" (My Start Menu): access was denied."},
-        {"no administrator rights", "Tool", "All Users Registry",
-         [](Machine& t) { t.registry.ProtectRoot(RootKey::LocalMachine); },
-         "Add \"Tool\" (All Users Registry): machine-wide settings need administrator rights."},
-        {"a typed place", "Tool", "Desktop", [](Machine&) {},
-         "Add \"Tool\" (Desktop): choose one of the listed places."},
-        {"a name that leaves the folder", "..\\..\\Tool", "My Start Menu", [](Machine&) {},
-         "Add \"..\\..\\Tool\" (My Start Menu): a name may not hold any of \\ / : * ? \" < > |."},
+        {"Tool", "All Users Start Menu", nullptr, "the folder \"C:\\All\\Programs\\Startup\" does not exist"},
+        {"Tool", "My Start Menu", [](Machine& m) { m.links.writeStatus = 5; }, "access was denied"},
+        {"Tool", "All Users Registry", [](Machine& m) { m.registry.ProtectRoot(RootKey::LocalMachine); },
+         "machine-wide settings need administrator rights"},
+        {"Tool", "Desktop", nullptr, "choose one of the listed places"},
+        {"..\\..\\Tool", "My Start Menu", nullptr, "a name may not hold any of \\ / : * ? \" < > |"},
     };
     for (const auto& c : cases) {
-        Machine t;
-        t.files.AddFolder(kStartup);
-        c.arrange(t);
-        EXPECT_FALSE(t.stores.Create(c.itemName, "C:\\x.exe", c.label, t.report)) << c.name;
-        EXPECT_TRUE(t.stores.List().empty()) << c.name;
-        EXPECT_EQ(t.report.Message(), "These changes could not be made:\n" + c.line) << c.name;
+        Machine m;
+        m.files.AddFolder(kStartup);
+        if (c.fail) {
+            c.fail(m);
+        }
+        EXPECT_FALSE(m.stores.Create(c.name, "C:\\x.exe", c.label, m.report)) << c.cause;
+        EXPECT_TRUE(m.stores.List().empty()) << c.cause;
+        EXPECT_EQ(m.report.Message(),
+                  "These changes could not be made:\nAdd \"" + c.name + "\" (" + c.label + "): " + c.cause + ".");
     }
 }
 
