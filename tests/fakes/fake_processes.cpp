@@ -10,4 +10,12 @@ std::uint32_t FakeProcesses::WinExec(const std::string& commandLine, int showCom
     return result;
 }
 
+bool FakeProcesses::SetPriorityClass(std::uint32_t processId, std::uint32_t priorityClass) {
+    if (refusePriority) {
+        return false;
+    }
+    priorities.push_back({processId, priorityClass});
+    return true;
+}
+
 }  // namespace talvane::fakes

@@ -1,4 +1,4 @@
-// Programs started, logged as "WinExec <command line>".
+// Programs started, logged as "WinExec <command line>", and priority classes given.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,15 @@ public:
     std::vector<Start> started;
     std::uint32_t result = 33;  // above 31: started
 
+    struct PriorityChange {
+        std::uint32_t processId;
+        std::uint32_t priorityClass;
+    };
+    std::vector<PriorityChange> priorities;  // only those that were made
+    bool refusePriority = false;             // every process refuses, as one that cannot be opened
+
     std::uint32_t WinExec(const std::string& commandLine, int showCommand) override;
+    bool SetPriorityClass(std::uint32_t processId, std::uint32_t priorityClass) override;
 
 private:
     CallLog* log_;

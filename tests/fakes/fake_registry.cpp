@@ -66,7 +66,13 @@ void FakeRegistry::PutValue(RootKey root,
                             std::uint32_t type,
                             std::vector<std::uint8_t> data) {
     bool created = false;
-    Ensure(root, path, &created).values[Folded(name)] = {name, {type, std::move(data)}};
+    Store(Ensure(root, path, &created), name, {type, std::move(data)});
+}
+
+void FakeRegistry::Store(Key& key, const std::string& name, Value value) {
+    const auto found = key.values.find(Folded(name));
+    const std::uint64_t order = found != key.values.end() ? found->second.order : nextOrder_++;
+    key.values[Folded(name)] = {name, std::move(value), order};
 }
 
 void FakeRegistry::PutNumber(RootKey root, const std::string& path, const std::string& name, std::uint32_t number) {
@@ -237,7 +243,7 @@ long FakeRegistry::SetValue(platform::KeyId key,
     if (size != 0) {
         bytes.assign(data, data + size);
     }
-    keys_[path].values[Folded(name)] = {name, {type, std::move(bytes)}};
+    Store(keys_[path], name, {type, std::move(bytes)});
     Log("Set", path, name);
     return platform::kErrorSuccess;
 }
@@ -253,6 +259,27 @@ long FakeRegistry::DeleteValue(platform::KeyId key, const std::string& name) {
         return platform::kErrorFileNotFound;
     }
     Log("Delete", path, name);
+    return platform::kErrorSuccess;
+}
+
+long FakeRegistry::EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) {
+    const auto handle = handles_.find(key);
+    if (handle == handles_.end()) {
+        return platform::kErrorInvalidHandle;
+    }
+    if ((handle->second.access & platform::kKeyQueryValue) == 0) {
+        return platform::kErrorAccessDenied;
+    }
+    std::vector<const StoredValue*> inOrder;
+    for (const auto& entry : keys_[handle->second.path].values) {
+        inOrder.push_back(&entry.second);
+    }
+    if (index >= inOrder.size()) {
+        return platform::kErrorNoMoreItems;
+    }
+    std::sort(inOrder.begin(), inOrder.end(),
+              [](const StoredValue* a, const StoredValue* b) { return a->order < b->order; });
+    *name = inOrder[index]->name;
     return platform::kErrorSuccess;
 }
 

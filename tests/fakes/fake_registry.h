@@ -72,6 +72,8 @@ public:
                   const std::uint8_t* data,
                   std::uint32_t size) override;
     long DeleteValue(platform::KeyId key, const std::string& name) override;
+    // Values come in the order they were first set, as Windows keeps them; a replaced value keeps its place.
+    long EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) override;
     long CloseKey(platform::KeyId key) override;
 
 private:
@@ -80,6 +82,7 @@ private:
     struct StoredValue {
         std::string name;
         Value value;
+        std::uint64_t order = 0;
     };
     struct Key {
         std::string displayPath;
@@ -94,6 +97,7 @@ private:
     Key& Ensure(platform::RootKey root, const std::string& path, bool* created);
     long Admit(platform::RootKey root, const std::string& path, std::uint32_t access) const;
     platform::KeyId NewHandle(const KeyPath& path, std::uint32_t access);
+    void Store(Key& key, const std::string& name, Value value);
     void Log(const std::string& verb, const KeyPath& path, const std::string& name) const;
     long CheckWrite(platform::KeyId key, const std::string& name, const KeyPath** path) const;
 
@@ -104,6 +108,7 @@ private:
     std::map<std::pair<KeyPath, std::string>, long> failingWrites_;
     std::set<platform::RootKey> protectedRoots_;
     platform::KeyId nextHandle_ = 0x1000;
+    std::uint64_t nextOrder_ = 0;
     int badCloses_ = 0;
 };
 

@@ -13,6 +13,7 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
         std::vector<SaveFailure> failures;
         std::string expected;
         bool engineUnconfirmed = false;
+        std::vector<ChangeFailure> changes = {};
     } cases[] = {
         {"nothing failed", {}, ""},
         {"one value",
@@ -37,6 +38,21 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
          "\"AutoStart\", \"Hotkey1\": the key or file holding them could not be opened or created (access was "
          "denied).\n"
          "\"Talvane Professional\": machine-wide settings need administrator rights."},
+        {"changes before settings",
+         {{"Hotkey1", 5, false, false}},
+         "These changes could not be made:\nDisable \"Tool\" (My Registry): access was denied.\n"
+         "Delete \"x.lnk\" (My Start Menu): it is no longer there.\n"
+         "These settings could not be saved:\n\"Hotkey1\": access was denied.",
+         false,
+         {{"Disable \"Tool\" (My Registry)", "access was denied"},
+          {"Delete \"x.lnk\" (My Start Menu)", "it is no longer there"}}},
+        {"a change, and the engine did not answer",
+         {},
+         "These changes could not be made:\nAdd \"Tool\" (Desktop): choose one of the listed places.\n"
+         "The settings are saved, but the Talvane engine did not confirm that it read them; it may not be "
+         "responding.",
+         true,
+         {{"Add \"Tool\" (Desktop)", "choose one of the listed places"}}},
         {"unknown status",
          {{"PagingFiles", 87, true, false}},
          "These settings could not be saved:\n\"PagingFiles\": Windows error 87."},
@@ -45,6 +61,9 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
         SaveReport report;
         for (const SaveFailure& f : c.failures) {
             EXPECT_FALSE(report.Check(f.status, f.what, f.machineWide, f.containerFailed)) << c.name;
+        }
+        for (const ChangeFailure& change : c.changes) {
+            report.ChangeFailed(change.what, change.cause);
         }
         if (c.engineUnconfirmed) {
             report.EngineDidNotConfirm();
