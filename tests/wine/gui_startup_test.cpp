@@ -201,9 +201,11 @@ TEST_F(StartupManager, DeleteAsksAndRemovesOnlyTheChosenItemOfTwoWithOneName) {
         ASSERT_NE(box, nullptr) << "Delete did not ask";
         EXPECT_EQ(driver::MessageBoxText(box), "Are you sure want to delete TalvaneTest Twin");
         ASSERT_TRUE(driver::AnswerMessageBox(box, answer));
+        const int expectedRows = answer == IDNO ? *rows : *rows - 1;
+        EXPECT_TRUE(driver::WaitUntil([&] { return IsWindow(box) == FALSE; }, kReactMs));
         app_->Proc().WaitForIdle(kReactMs);
+        EXPECT_TRUE(driver::WaitUntil([&] { return driver::ListViewItemCount(List()) == expectedRows; }, kReactMs));
         EXPECT_EQ(driver::ReadRegistryValue(HKEY_CURRENT_USER, kRun, "TalvaneTest Twin").has_value(), answer == IDNO);
-        EXPECT_EQ(driver::ListViewItemCount(List()), answer == IDNO ? *rows : *rows - 1);
     }
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kDisabledRun, "TalvaneTest Twin"), "C:\\off.exe")
         << "the other item of that name was touched";
