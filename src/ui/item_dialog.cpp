@@ -113,6 +113,7 @@ void ItemDialog::OnCreate() {
     frameHeight_ = (outer.bottom - outer.top) - (background.bottom - background.top);
     frameWidth_ = (outer.right - outer.left) - (background.right - background.left);
     std::vector<std::string> priorities;
+    priorities.reserve(kPriorityRows.size());
     for (const int row : kPriorityRows) {
         priorities.emplace_back(TextTable::Row(row));
     }
