@@ -75,7 +75,8 @@ bool Plant(Planted& planted, int count, const std::string& program) {
     talvane::win32::Win32ShellLinks links;
     for (int i = 0; i < count; ++i) {
         const std::string link = planted.folder + "Program " + std::to_string(i) + ".lnk";
-        if (links.Write({program, link, planted.folder, program, "/startup " + std::to_string(i)}) != ERROR_SUCCESS) {
+        if (links.CreateLink({program, link, planted.folder, program, "/startup " + std::to_string(i)}) !=
+            ERROR_SUCCESS) {
             return false;
         }
         planted.links.push_back(link);

@@ -24,9 +24,10 @@ public:
 
     // What the link object reports after loading the file; empty texts when the file is no link.
     virtual LinkTarget Read(const std::string& linkFile) = 0;
-    // Writes the link, replacing a file of that name. Returns the Win32 status of the save (ERROR_SUCCESS only
+    // The one writer of links, for startup items and launcher shortcuts alike; COM is initialised for the call, so
+    // any thread may write. Replaces a file of that name. Returns the Win32 status of the save (ERROR_SUCCESS only
     // when the file was written), so a caller never reports a link that is not there.
-    virtual long Write(const LinkRequest& request) = 0;
+    virtual long CreateLink(const LinkRequest& request) = 0;
 };
 
 }  // namespace talvane::platform

@@ -236,7 +236,9 @@ std::vector<StartupItem> StartupStores::List() const {
     return items;
 }
 
-void StartupStores::Apply(std::vector<StartupItem>& items, const std::vector<bool>& checks, SaveReport& report) const {
+void StartupStores::ApplyStartupChanges(std::vector<StartupItem>& items,
+                                        const std::vector<bool>& checks,
+                                        SaveReport& report) const {
     const std::string disabledFolders[] = {DisabledFolderUnder(facts_.programsDir),
                                            DisabledFolderUnder(facts_.commonProgramsDir)};
     for (const std::string& folder : disabledFolders) {
@@ -328,7 +330,7 @@ bool StartupStores::Create(const std::string& name,
         const std::string program = ProgramPartOf(location);
         const platform::LinkRequest request{program, folder + name + ".lnk", FolderPartOf(location), program,
                                             location.substr(program.size())};
-        const long status = links_.Write(request);
+        const long status = links_.CreateLink(request);
         if (status == platform::kErrorSuccess) {
             return true;
         }

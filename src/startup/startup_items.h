@@ -51,7 +51,9 @@ public:
     // Apply: each item whose wanted state (`checks`, one per item) differs from its store is moved, then the
     // item records the store it is in. Every move that could not be made goes to the report, naming the item.
     // The "Disabled Startup" folders exist during the moves and are removed again when left empty.
-    void Apply(std::vector<StartupItem>& items, const std::vector<bool>& checks, SaveReport& report) const;
+    void ApplyStartupChanges(std::vector<StartupItem>& items,
+                             const std::vector<bool>& checks,
+                             SaveReport& report) const;
 
     // Removes the item from the store it is in, and from no other; false (and reported) when it stays.
     bool Delete(const StartupItem& item, SaveReport& report) const;
@@ -78,15 +80,15 @@ std::vector<StartupSource> SourcesOffered(WindowsFamily family);
 class StartupChecks {
 public:
     // While off (a rebuild from the add dialog, a deletion), check changes are not the user's edits.
-    void SetTracking(bool on) { tracking_ = on; }
+    void SetTracking(bool on) { trackStartupChecks_ = on; }
     // The list is about to change a row whose check is `checked`.
     void RowChanging(bool checked) { checkedBefore_ = checked; }
     // The list changed a row, now checked or not: true when that is a user's toggle that Apply must see.
-    [[nodiscard]] bool RowChanged(bool checked) const { return tracking_ && checked != checkedBefore_; }
+    [[nodiscard]] bool RowChanged(bool checked) const { return trackStartupChecks_ && checked != checkedBefore_; }
 
 private:
     bool checkedBefore_ = false;
-    bool tracking_ = true;
+    bool trackStartupChecks_ = true;
 };
 
 }  // namespace talvane

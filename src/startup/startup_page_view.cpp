@@ -94,11 +94,11 @@ void StartupPageView::Build() {
 }
 
 void StartupPageView::Shown(QuickInfoLines& /*quickInfo*/) {
-    Rebuild();
+    Update_Startup_Item();
     EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
 }
 
-void StartupPageView::Rebuild() {
+void StartupPageView::Update_Startup_Item() {
     const HWND list = List();
     // Rows set while the list is rebuilt are not the user's edits.
     rebuilding_ = true;
@@ -139,7 +139,7 @@ void StartupPageView::Write(SaveReport& report) {
     for (std::size_t i = 0; i < items_.size(); ++i) {
         checks[i] = Checked(static_cast<int>(i));
     }
-    stores_.Apply(items_, checks, report);
+    stores_.ApplyStartupChanges(items_, checks, report);
 }
 
 bool StartupPageView::Command(int controlId, int code) {
@@ -252,7 +252,7 @@ void StartupPageView::Create(ui::ItemDialog& dialog) {
         report.InformAndClear(context_.prompts, win32::FromHwnd(dialog.Handle()));
         return;
     }
-    Rebuild();
+    Update_Startup_Item();
     dialog.SetText(IDC_FORM2_EDIT1, "");
     dialog.SetText(IDC_FORM2_EDIT2, "");
     dialog.Select(IDC_FORM2_COMBOBOX1, 0);

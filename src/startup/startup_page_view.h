@@ -36,7 +36,7 @@ private:
     void Command(ui::ItemDialog& dialog, int id, int code) override;
     void Create(ui::ItemDialog& dialog);
 
-    void Rebuild();
+    void Update_Startup_Item();
     void AddItem();
     void DeleteSelected();
     [[nodiscard]] HWND List() const;

@@ -23,7 +23,7 @@ platform::LinkTarget FakeShellLinks::Read(const std::string& linkFile) {
     return {content.substr(mark.size(), end - mark.size()), content.substr(end + 1)};
 }
 
-long FakeShellLinks::Write(const platform::LinkRequest& request) {
+long FakeShellLinks::CreateLink(const platform::LinkRequest& request) {
     written.push_back(request);
     if (writeStatus != platform::kErrorSuccess) {
         return writeStatus;

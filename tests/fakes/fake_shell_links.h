@@ -21,7 +21,7 @@ public:
     long writeStatus = 0;                        // anything but ERROR_SUCCESS: every write fails so
 
     platform::LinkTarget Read(const std::string& linkFile) override;
-    long Write(const platform::LinkRequest& request) override;
+    long CreateLink(const platform::LinkRequest& request) override;
 
 private:
     FakeFiles& files_;

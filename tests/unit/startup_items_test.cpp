@@ -77,7 +77,7 @@ struct Machine {
     // Lists, then applies the checks `wanted` (one per row); the rows as they are afterwards.
     std::vector<StartupItem> ListAndApply(const std::vector<bool>& wanted) {
         std::vector<StartupItem> items = stores.List();
-        stores.Apply(items, wanted, report);
+        stores.ApplyStartupChanges(items, wanted, report);
         return items;
     }
 };
@@ -162,7 +162,7 @@ TEST(StartupItemsTest, DisablingAndEnablingAgainKeepsAValueExactly) {
         std::vector<StartupItem> items = m.ListAndApply({false});
         const auto parked = m.registry.Get(RootKey::LocalMachine, kDisabledRun, c.name);
         EXPECT_FALSE(m.registry.Get(RootKey::LocalMachine, kRun, c.name)) << c.name;
-        m.stores.Apply(items, {true}, m.report);
+        m.stores.ApplyStartupChanges(items, {true}, m.report);
         const auto back = m.registry.Get(RootKey::LocalMachine, kRun, c.name);
         EXPECT_FALSE(m.registry.Get(RootKey::LocalMachine, kDisabledRun, c.name)) << c.name;
         for (const auto& value : {parked, back}) {
@@ -180,7 +180,7 @@ TEST(StartupItemsTest, AFileMovesToItsDisabledFolderAndBackWhichGoesAgainWhenEmp
     m.Plant("x.lnk|My Start Menu|on|X.exe /a");
     std::vector<StartupItem> items = m.ListAndApply({false});
     EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|off|X.exe /a"}));
-    m.stores.Apply(items, {true}, m.report);
+    m.stores.ApplyStartupChanges(items, {true}, m.report);
     EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|on|X.exe /a"}));
     EXPECT_FALSE(m.files.FolderExists(kDisabled));
     EXPECT_FALSE(m.files.FolderExists(kAllDisabled));

@@ -88,7 +88,7 @@ platform::LinkTarget Win32ShellLinks::Read(const std::string& linkFile) {
 
 // ERROR_SUCCESS only when IPersistFile::Save wrote the file. The setters' results are not checked: a target that
 // does not exist (yet) still gives a link, as users expect of a shortcut.
-long Win32ShellLinks::Write(const platform::LinkRequest& request) {
+long Win32ShellLinks::CreateLink(const platform::LinkRequest& request) {
     const ComInit com;
     const std::wstring path = Wide(request.linkFile);
     if (path.empty()) {

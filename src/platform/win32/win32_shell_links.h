@@ -8,7 +8,7 @@ namespace talvane::win32 {
 class Win32ShellLinks final : public platform::ShellLinks {
 public:
     platform::LinkTarget Read(const std::string& linkFile) override;
-    long Write(const platform::LinkRequest& request) override;
+    long CreateLink(const platform::LinkRequest& request) override;
 };
 
 }  // namespace talvane::win32

@@ -54,13 +54,13 @@ protected:
 TEST_F(ScratchFolder, WrittenLinkReadsBackAndAMissingFolderIsNoSuccess) {
     win32::Win32ShellLinks links;
     const std::string target = ThisProgram();
-    ASSERT_EQ(links.Write({target, folder + "Tool.lnk", folder, target, "-min /x"}), platform::kErrorSuccess);
+    ASSERT_EQ(links.CreateLink({target, folder + "Tool.lnk", folder, target, "-min /x"}), platform::kErrorSuccess);
     const platform::LinkTarget read = links.Read(folder + "Tool.lnk");
     EXPECT_EQ(read.path, target);
     EXPECT_EQ(read.arguments, "-min /x");
 
     const std::string missing = folder + "missing\\Tool.lnk";
-    EXPECT_NE(links.Write({target, missing, folder, target, ""}), platform::kErrorSuccess);
+    EXPECT_NE(links.CreateLink({target, missing, folder, target, ""}), platform::kErrorSuccess);
     EXPECT_FALSE(files.FileExists(missing));
     EXPECT_EQ(links.Read(target).path, "") << "a program is no link";
 }
