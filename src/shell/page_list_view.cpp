@@ -2,6 +2,7 @@
 
 #include "optimizer/optimizer_page_view.h"
 #include "shell/plain_pages.h"
+#include "shortcut/shortcut_page_view.h"
 #include "startup/startup_page_view.h"
 
 namespace talvane {
@@ -13,7 +14,7 @@ std::vector<std::unique_ptr<ui::Page>> CreatePages(AppContext& context, const ui
     pages.push_back(std::make_unique<ui::PlainPage>(Tweak9xPageEntry(), memory));
     pages.push_back(std::make_unique<OptimizerPageView>(context, form, host));
     pages.push_back(std::make_unique<StartupPageView>(context, form, host));
-    pages.push_back(std::make_unique<ui::PlainPage>(ShortcutPageEntry(), memory));
+    pages.push_back(std::make_unique<ShortcutPageView>(context, form, host));
     pages.push_back(std::make_unique<ui::PlainPage>(SystemInfoPageEntry(), memory));
     return pages;
 }

@@ -6,30 +6,11 @@ namespace talvane {
 
 namespace {
 
-constexpr int kRowShortcut = 68;
 constexpr int kRowSystemInfo = 70;
 constexpr int kRowTweak = 131;
 constexpr int kRowMoveCursor = 7;
 
 }  // namespace
-
-const ui::PlainPageEntry& ShortcutPageEntry() {
-    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE1,
-                                          IDC_FORM1_NAV_SHORTCUT,
-                                          kRowShortcut,
-                                          "::/Shortcut.htm",
-                                          ui::Families::All,
-                                          {
-                                              {IDC_FORM1_PAGE1, kRowMoveCursor, kNoSecondLine},
-                                              {IDC_FORM1_LABEL34, 77, kNoSecondLine},
-                                              {IDC_FORM1_LABEL37, 79, 80},
-                                              {IDC_FORM1_LABEL63, 82, 83},
-                                              {IDC_FORM1_LABEL35, 86, kNoSecondLine},
-                                              {IDC_FORM1_LABEL36, 88, kNoSecondLine},
-                                              {IDC_FORM1_LABEL38, 90, kNoSecondLine},
-                                          }};
-    return entry;
-}
 
 // The Windows tab shows first, so its topic is the page's.
 const ui::PlainPageEntry& SystemInfoPageEntry() {

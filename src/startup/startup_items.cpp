@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/paths.h"
 #include "platform/reg_key.h"
 
 namespace talvane {
@@ -209,11 +210,6 @@ std::optional<StartupSource> SourceFromLabel(const std::string& label) {
 
 std::string ProgramPartOf(const std::string& text) {
     return text.substr(0, text.find_first_of("/-"));
-}
-
-std::string FolderPartOf(const std::string& path) {
-    const std::size_t last = path.find_last_of("\\:");
-    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
 std::vector<StartupItem> StartupStores::List() const {

@@ -32,8 +32,6 @@ struct StartupItem {
 
 // The text up to, not including, the first "/" or "-"; the whole text when neither occurs.
 std::string ProgramPartOf(const std::string& text);
-// The text up to and including its last "\" or ":"; empty when neither occurs.
-std::string FolderPartOf(const std::string& path);
 
 class StartupStores {
 public:

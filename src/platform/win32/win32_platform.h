@@ -3,6 +3,9 @@
 
 #include "platform/win32/win.h"
 
+#include <optional>
+#include <string>
+
 #include "platform/html_help.h"
 #include "platform/prompts.h"
 #include "platform/registry.h"
@@ -45,6 +48,8 @@ public:
 
     // SHGetFileInfoA's small icon of a file, folder or program; none when the shell finds none.
     UniqueIcon SmallFileIcon(const std::string& path);
+    // SHBrowseForFolderA for file-system folders under the desktop; none when the user cancelled.
+    std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title);
 
 private:
     class Use;

@@ -16,6 +16,7 @@ using SpecialFolderLocationFn = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
 using PathFromIdListFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
 using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 using FileInfoFn = DWORD_PTR(WINAPI*)(LPCSTR, DWORD, SHFILEINFOA*, UINT, UINT);
+using BrowseForFolderFn = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
 
 constexpr std::size_t kPathBuffer = 261;
 
@@ -103,6 +104,27 @@ UniqueIcon Win32Shell::SmallFileIcon(const std::string& path) {
         return {};
     }
     return UniqueIcon(info.hIcon);
+}
+
+std::optional<std::string> Win32Shell::BrowseForFolder(HWND owner, const std::string& title) {
+    const Use use(*this);
+    const auto browse = use.Find<BrowseForFolderFn>("SHBrowseForFolderA");
+    const auto toPath = use.Find<PathFromIdListFn>("SHGetPathFromIDListA");
+    if (browse == nullptr || toPath == nullptr) {
+        return std::nullopt;
+    }
+    char name[kPathBuffer] = {};
+    BROWSEINFOA info{};
+    info.hwndOwner = owner;
+    info.pszDisplayName = name;
+    info.lpszTitle = title.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    const platform::UniqueHandle<IdListTraits> chosen(browse(&info));
+    char path[kPathBuffer] = {};
+    if (!chosen || !toPath(chosen.Get(), path) || path[0] == '\0') {
+        return std::nullopt;
+    }
+    return std::string(path);
 }
 
 }  // namespace talvane::win32

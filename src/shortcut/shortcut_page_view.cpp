@@ -1,0 +1,219 @@
+#include "shortcut/shortcut_page_view.h"
+
+#include <array>
+
+#include "base/launcher_line.h"
+#include "base/text_table.h"
+#include "control_ids.h"
+#include "settings/settings_schema.h"
+#include "shortcut/launcher_shortcut.h"
+#include "ui/common_dialogs.h"
+
+namespace talvane {
+
+namespace {
+
+constexpr int kTitleRow = 68;
+constexpr int kMegabytesRow = 85;
+constexpr int kProgramFilterRow = 75;
+constexpr int kBrowseHintRow = 92;
+constexpr int kSelectDirectoryRow = 99;
+constexpr int kFolderBrowse = 2;
+constexpr int kNormalPriority = 1;
+constexpr std::array<int, 3> kPriorityRows = {93, 94, 95};
+constexpr std::array<int, 3> kFolderRows = {96, 97, 98};
+
+constexpr ControlKind L = ControlKind::Label;
+constexpr Surface kNone = Surface::None;
+
+const std::vector<ControlRow>& PageControls() {
+    static const std::vector<ControlRow> controls = {
+        {IDC_FORM1_LABEL34, IDC_FORM1_PAGE1, L, 16, 22, 130, 14, 76, "Label34", kNone, Art::None, 0},
+        {IDC_FORM1_EDIT4, IDC_FORM1_PAGE1, ControlKind::Edit, 150, 18, 285, 21, kNoRow, "", kNone, Art::None, 0},
+        {IDC_FORM1_LABEL37, IDC_FORM1_PAGE1, L, 16, 56, 130, 14, 78, "Label37", kNone, Art::None, 0},
+        {IDC_FORM1_EDIT5, IDC_FORM1_PAGE1, ControlKind::ReadOnlyEdit, 150, 52, 258, 21, kNoRow, "", kNone, Art::None,
+         0},
+        {IDC_FORM1_SPEEDBUTTON18, IDC_FORM1_PAGE1, ControlKind::FlatButton, 412, 52, 23, 21, kNoRow, "...", kNone,
+         Art::None, kHandCursor},
+        {IDC_FORM1_LABEL63, IDC_FORM1_PAGE1, L, 16, 90, 130, 14, 81, "Label63", kNone, Art::None, 0},
+        {IDC_FORM1_EDIT9, IDC_FORM1_PAGE1, ControlKind::Edit, 150, 86, 285, 21, kNoRow, "", kNone, Art::None, 0},
+        {IDC_FORM1_LABEL35, IDC_FORM1_PAGE1, L, 16, 126, 130, 14, 84, "Label35", kNone, Art::None, 0},
+        {IDC_FORM1_TRACKBAR3, IDC_FORM1_PAGE1, ControlKind::TrackBar, 146, 120, 200, 25, kNoRow, "", kNone, Art::None,
+         kHandCursor},
+        {IDC_FORM1_LABEL41, IDC_FORM1_PAGE1, L, 350, 126, 90, 14, kNoRow, "", kNone, Art::None, 0},
+        {IDC_FORM1_LABEL36, IDC_FORM1_PAGE1, L, 16, 162, 130, 14, 87, "Label36", kNone, Art::None, 0},
+        {IDC_FORM1_COMBOBOX5, IDC_FORM1_PAGE1, ControlKind::ComboEdit, 150, 158, 285, 120, kNoRow, "", kNone, Art::None,
+         0},
+        {IDC_FORM1_LABEL38, IDC_FORM1_PAGE1, L, 16, 196, 130, 14, 89, "Label38", kNone, Art::None, 0},
+        {IDC_FORM1_COMBOBOX4, IDC_FORM1_PAGE1, ControlKind::ComboEdit, 150, 192, 285, 120, kNoRow, "", kNone, Art::None,
+         0},
+        {IDC_FORM1_SPEEDBUTTON19, IDC_FORM1_PAGE1, ControlKind::FlatButton, 150, 236, 230, 25, 91,
+         "Click Here to create the shortcut", kNone, Art::None, kHandCursor},
+    };
+    return controls;
+}
+
+const std::vector<QuickInfoRow>& QuickInfoRows() {
+    constexpr int kMoveCursorRow = 7;
+    static const std::vector<QuickInfoRow> rows = {
+        {IDC_FORM1_PAGE1, kMoveCursorRow, kNoSecondLine},
+        {IDC_FORM1_LABEL34, 77, kNoSecondLine},
+        {IDC_FORM1_LABEL37, 79, 80},
+        {IDC_FORM1_LABEL63, 82, 83},
+        {IDC_FORM1_LABEL35, 86, kNoSecondLine},
+        {IDC_FORM1_LABEL36, 88, kNoSecondLine},
+        {IDC_FORM1_LABEL38, 90, kNoSecondLine},
+    };
+    return rows;
+}
+
+void FillCombo(HWND combo, const std::array<int, 3>& rows, int selected) {
+    for (const int row : rows) {
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TextTable::Row(row)));
+    }
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+}  // namespace
+
+ShortcutPageView::ShortcutPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
+    : context_(context), form_(form), host_(host) {}
+
+int ShortcutPageView::PanelId() const {
+    return IDC_FORM1_PAGE1;
+}
+
+int ShortcutPageView::NavId() const {
+    return IDC_FORM1_NAV_SHORTCUT;
+}
+
+std::string ShortcutPageView::Title() const {
+    return TextTable::Text(kTitleRow);
+}
+
+std::string ShortcutPageView::HelpTopic() const {
+    return "::/Shortcut.htm";
+}
+
+std::optional<QuickInfoLines> ShortcutPageView::QuickInfo(int controlId) const {
+    return QuickInfoFromRows(QuickInfoRows(), controlId, context_.sample.totalPhysMB);
+}
+
+const std::vector<ControlRow>& ShortcutPageView::Controls() const {
+    return PageControls();
+}
+
+std::string ShortcutPageView::Text(int id) const {
+    const HWND control = form_.Control(id);
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int ShortcutPageView::Selected(int id) const {
+    return static_cast<int>(SendMessageA(form_.Control(id), CB_GETCURSEL, 0, 0));
+}
+
+void ShortcutPageView::Build() {
+    const HWND slider = form_.Control(IDC_FORM1_TRACKBAR3);
+    // The same bound as the target free RAM slider.
+    const auto maximum = Setting(SettingId::TargetFreeRam).maximum.For(context_.sample.totalPhysMB);
+    SendMessageA(slider, TBM_SETRANGEMIN, FALSE, 0);
+    SendMessageA(slider, TBM_SETRANGEMAX, TRUE, static_cast<LPARAM>(maximum));
+    SendMessageA(slider, TBM_SETTICFREQ, 16, 0);
+    ShowAmount();
+    FillCombo(form_.Control(IDC_FORM1_COMBOBOX5), kPriorityRows, kNormalPriority);
+    FillCombo(form_.Control(IDC_FORM1_COMBOBOX4), kFolderRows, kFolderDesktop);
+    ui::AddHint(context_.instance, GetAncestor(form_.Control(IDC_FORM1_SPEEDBUTTON18), GA_ROOT),
+                form_.Control(IDC_FORM1_SPEEDBUTTON18), TextTable::Text(kBrowseHintRow));
+    EnableCreate();
+}
+
+void ShortcutPageView::ShowAmount() {
+    const auto position = SendMessageA(form_.Control(IDC_FORM1_TRACKBAR3), TBM_GETPOS, 0, 0);
+    form_.SetText(IDC_FORM1_LABEL41, std::to_string(position) + " " + TextTable::Text(kMegabytesRow));
+}
+
+void ShortcutPageView::EnableCreate() {
+    const bool filled = !Text(IDC_FORM1_EDIT4).empty() && !Text(IDC_FORM1_EDIT5).empty();
+    EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON19), filled ? TRUE : FALSE);
+}
+
+bool ShortcutPageView::Scrolled(int controlId) {
+    if (controlId != IDC_FORM1_TRACKBAR3) {
+        return false;
+    }
+    ShowAmount();
+    return true;
+}
+
+bool ShortcutPageView::Command(int controlId, int code) {
+    switch (controlId) {
+        case IDC_FORM1_EDIT4:
+        case IDC_FORM1_EDIT5:
+            if (code == EN_CHANGE) {
+                EnableCreate();
+            }
+            return true;
+        case IDC_FORM1_SPEEDBUTTON18:
+            if (code == BN_CLICKED) {
+                BrowseProgram();
+            }
+            return true;
+        case IDC_FORM1_COMBOBOX5:
+            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
+                priorityTyped_ = code == CBN_EDITCHANGE;
+            }
+            return true;
+        case IDC_FORM1_COMBOBOX4:
+            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
+                folderTyped_ = code == CBN_EDITCHANGE;
+            }
+            if (code == CBN_SELCHANGE && Selected(IDC_FORM1_COMBOBOX4) == kFolderBrowse) {
+                BrowseFolder();
+            }
+            return true;
+        case IDC_FORM1_SPEEDBUTTON19:
+            if (code == BN_CLICKED) {
+                Create();
+            }
+            return true;
+        default: return false;
+    }
+}
+
+void ShortcutPageView::BrowseProgram() {
+    const HWND owner = win32::ToHwnd(host_.Owner());
+    if (const auto picked = ui::PickFile(context_.fileDialog, owner, TextTable::Text(kProgramFilterRow))) {
+        form_.SetText(IDC_FORM1_EDIT5, *picked);
+    }
+}
+
+// A chosen folder joins the list for as long as the program runs.
+void ShortcutPageView::BrowseFolder() {
+    const HWND combo = form_.Control(IDC_FORM1_COMBOBOX4);
+    const auto folder =
+        context_.shell.BrowseForFolder(win32::ToHwnd(host_.Owner()), TextTable::Text(kSelectDirectoryRow));
+    if (!folder) {
+        return;
+    }
+    const auto index = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder->c_str()));
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ShortcutPageView::Create() {
+    LauncherShortcut shortcut;
+    shortcut.name = Text(IDC_FORM1_EDIT4);
+    shortcut.programPath = Text(IDC_FORM1_EDIT5);
+    shortcut.parameters = Text(IDC_FORM1_EDIT9);
+    shortcut.megabytes = static_cast<std::uint32_t>(SendMessageA(form_.Control(IDC_FORM1_TRACKBAR3), TBM_GETPOS, 0, 0));
+    shortcut.priority = priorityTyped_ ? kTypedPriority : Selected(IDC_FORM1_COMBOBOX5);
+    shortcut.folderIndex = folderTyped_ ? -1 : Selected(IDC_FORM1_COMBOBOX4);
+    shortcut.folderText = Text(IDC_FORM1_COMBOBOX4);
+    // A link that could not be saved is said; one that was needs no word.
+    if (!CreateLauncherLink(context_.links, context_.facts, shortcut, host_.Report())) {
+        host_.ReportSaves();
+    }
+}
+
+}  // namespace talvane
