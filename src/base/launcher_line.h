@@ -25,7 +25,9 @@ std::string LauncherArguments(std::uint32_t megabytes,
 
 // The line back into its fields; none, with the problem in words for a message box, when it is malformed or
 // asks for more memory than the machine has (`totalPhysMB`).
-std::optional<LauncherRequest> ParseLauncherLine(const std::string& line, std::uint64_t totalPhysMB, std::string* problem);
+std::optional<LauncherRequest> ParseLauncherLine(const std::string& line,
+                                                 std::uint64_t totalPhysMB,
+                                                 std::string* problem);
 
 // A full command line (GetCommandLineA) without the program name that opens it, quoted or not.
 std::string ArgumentsAfterProgramName(const std::string& commandLine);

@@ -41,8 +41,7 @@ std::uint32_t FreeMemory(platform::MemoryReclaim& memory, bool ntFamily, std::ui
             break;
         }
     }
-    return now.available > before.available ? static_cast<std::uint32_t>((now.available - before.available) / kMB)
-                                             : 0;
+    return now.available > before.available ? static_cast<std::uint32_t>((now.available - before.available) / kMB) : 0;
 }
 
 }  // namespace talvane

@@ -18,8 +18,8 @@ public:
 
     std::uint64_t total = 256 * kMB;
     std::uint64_t available = 100 * kMB;
-    std::uint64_t trimmable = 0;    // what trimming working sets gives back
-    std::uint64_t reclaimable = 0;  // what touching can push out of other processes
+    std::uint64_t trimmable = 0;     // what trimming working sets gives back
+    std::uint64_t reclaimable = 0;   // what touching can push out of other processes
     std::uint64_t lossPerTouch = 0;  // what other programs take meanwhile, per step
     bool failTouch = false;          // no memory can be committed
 
