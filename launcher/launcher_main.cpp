@@ -25,8 +25,8 @@ int Refuse(const std::string& text) {
 
 std::string SystemMessage(DWORD error) {
     char text[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                        0, text, sizeof(text), nullptr);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                        text, sizeof(text), nullptr);
     std::string message(text, length < sizeof(text) ? length : 0);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
         message.pop_back();
@@ -77,13 +77,22 @@ int Run() {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};
-    if (CreateProcessA(nullptr, commandBuffer.data(), nullptr, nullptr, FALSE, PriorityClass(request->priority), nullptr,
-                       folder.empty() ? nullptr : folder.c_str(), &startup, &started) == 0) {
-        return Refuse("The program \"" + request->program + "\" could not be started: " + SystemMessage(GetLastError()) +
-                      ".");
+    // Started suspended and given its class once more before it runs: Wine ignores the class among the creation
+    // flags, and the program must never run a moment at the wrong priority.
+    const DWORD priorityClass = PriorityClass(request->priority);
+    if (CreateProcessA(nullptr, commandBuffer.data(), nullptr, nullptr, FALSE, priorityClass | CREATE_SUSPENDED,
+                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &started) == 0) {
+        return Refuse("The program \"" + request->program +
+                      "\" could not be started: " + SystemMessage(GetLastError()) + ".");
     }
     const win32::UniqueHandle process(started.hProcess);
     const win32::UniqueHandle thread(started.hThread);
+    SetPriorityClass(process.Get(), priorityClass);
+    if (ResumeThread(thread.Get()) == static_cast<DWORD>(-1)) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.Get(), 1);
+        return Refuse("The program \"" + request->program + "\" could not be started: " + SystemMessage(error) + ".");
+    }
     return 0;
 }
 
