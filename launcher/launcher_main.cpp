@@ -18,8 +18,13 @@ namespace {
 
 constexpr const char* kCaption = "Talvane";
 
+// user32 is loaded only to complain: a launch that goes well never pays for it (under Wine it doubles the start).
 int Refuse(const std::string& text) {
-    MessageBoxA(nullptr, text.c_str(), kCaption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    using MessageBoxFn = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+    const win32::UniqueModule user32(LoadLibraryA("user32.dll"));
+    if (const auto messageBox = win32::LookUp<MessageBoxFn>(user32.Get(), "MessageBoxA")) {
+        messageBox(nullptr, text.c_str(), kCaption, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    }
     return 1;
 }
 

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint64_t totalPhysMB = std::uint64_t{data[0]} * 64;
     const std::string commandLine(reinterpret_cast<const char*>(data + 1), size - 1);
     std::string problem;
-    const auto request = talvane::ParseLauncherLine(talvane::ArgumentsAfterProgramName(commandLine), totalPhysMB,
-                                                    &problem);
+    const auto request =
+        talvane::ParseLauncherLine(talvane::ArgumentsAfterProgramName(commandLine), totalPhysMB, &problem);
     if (!request) {
         if (problem.empty()) {
             std::abort();  // a refusal must say why
