@@ -1,5 +1,6 @@
 #include "base/launcher_line.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace talvane {
@@ -53,15 +54,7 @@ std::string NextField(const std::string& line, std::size_t& position) {
 }
 
 bool AllDigits(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The value of a digit string, or none once it passes `limit` (so no length of digits can overflow).

@@ -6,7 +6,7 @@ namespace talvane {
 
 namespace {
 
-constexpr std::uint64_t kMB = 1024 * 1024;
+constexpr std::uint64_t kMB = std::uint64_t{1024} * 1024;
 
 }  // namespace
 

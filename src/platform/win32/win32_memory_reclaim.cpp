@@ -50,7 +50,7 @@ std::uint32_t Win32MemoryReclaim::TrimWorkingSets() {
     std::vector<DWORD> ids(256);
     DWORD bytes = 0;
     for (;;) {
-        const auto size = static_cast<DWORD>(ids.size() * sizeof(DWORD));
+        const auto size = static_cast<DWORD>(ids.size()) * static_cast<DWORD>(sizeof(DWORD));
         if (enumProcesses(ids.data(), size, &bytes) == 0) {
             return 0;
         }
