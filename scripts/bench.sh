@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Benchmarks: native tick costs (Google Benchmark), and under Wine start-up against a minimal window and the
-# Startup Manager's list rebuild against its bare system calls.
+# Startup Manager's list rebuild against its bare system calls, and the launcher against a direct start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-winxp}
@@ -15,7 +15,8 @@ cmake --build build/bench --target tick_bench >/dev/null
 build/bench/bench/native/tick_bench
 
 cmake --preset "$preset" >/dev/null
-cmake --build "build/$preset" --target Talvane floor_window startup_bench tick_bench startup_list_bench >/dev/null
+cmake --build "build/$preset" --target Talvane floor_window startup_bench tick_bench startup_list_bench \
+    VelkLaunch launch_recorder launcher_bench >/dev/null
 scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"
@@ -23,4 +24,6 @@ floor=$(find "build/$preset" -name floor_window.exe | head -n1)
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "$floor" "build/$preset/src/Talvane.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/tick_bench.exe" 500
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_list_bench.exe" 500 5
+scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" "build/$preset/src/VelkLaunch.exe" \
+    "build/$preset/tests/wine/launch_recorder.exe"
 wineserver -k || true

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # clang-tidy over our sources: the portable code with the native build's compile commands, the Win32 code
-# (views, ui, platform/win32, shell/main.cpp, the engine) with the win32 build's, compiled as i686 MinGW.
+# (views, ui, platform/win32, shell/main.cpp, the engine, the launcher) with the win32 build's, compiled as i686 MinGW.
 # Prints every diagnostic once; fails when there is any, or when clang-tidy cannot process a file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,8 +11,8 @@ for preset in native win32; do
     }
 done
 
-win32_only='(_view\.cpp$|^src/platform/win32/|^src/ui/|^src/shell/main\.cpp$|^engine/)'
-mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- 'src/*.cpp' 'engine/*.cpp')
+win32_only='(_view\.cpp$|^src/platform/win32/|^src/ui/|^src/shell/main\.cpp$|^engine/|^launcher/)'
+mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- 'src/*.cpp' 'engine/*.cpp' 'launcher/*.cpp')
 mapfile -t portable < <(printf '%s\n' "${sources[@]}" | grep -vE "$win32_only")
 mapfile -t win32 < <(printf '%s\n' "${sources[@]}" | grep -E "$win32_only")
 

@@ -58,4 +58,38 @@ bool WriteShellLink(const std::string& link, const std::string& target, const st
     return SUCCEEDED(file->Save(wide.data(), TRUE));
 }
 
+std::optional<ShellLinkFields> ReadShellLink(const std::string& link) {
+    const win32::ComInit com;
+    win32::ComPtr<IShellLinkA> shellLink;
+    win32::ComPtr<IPersistFile> file;
+    std::vector<wchar_t> wide(link.size() + 1);
+    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(shellLink.Put()))) ||
+        FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))) ||
+        FAILED(file->Load(wide.data(), STGM_READ))) {
+        return std::nullopt;
+    }
+    char text[MAX_PATH * 2] = {};
+    ShellLinkFields fields;
+    WIN32_FIND_DATAA found = {};
+    // SLGP_RAWPATH: the target as stored, not resolved against what exists now.
+    if (SUCCEEDED(shellLink->GetPath(text, sizeof(text), &found, SLGP_RAWPATH))) {
+        fields.target = text;
+    }
+    text[0] = '\0';
+    if (SUCCEEDED(shellLink->GetArguments(text, sizeof(text)))) {
+        fields.arguments = text;
+    }
+    text[0] = '\0';
+    if (SUCCEEDED(shellLink->GetWorkingDirectory(text, sizeof(text)))) {
+        fields.working_directory = text;
+    }
+    text[0] = '\0';
+    if (SUCCEEDED(shellLink->GetIconLocation(text, sizeof(text), &fields.icon_index))) {
+        fields.icon_file = text;
+    }
+    return fields;
+}
+
 }  // namespace talvane::wine_driver

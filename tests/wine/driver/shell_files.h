@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace talvane::wine_driver {
@@ -14,5 +15,15 @@ bool FolderExists(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& text);
 // A shell link written through IShellLinkA and IPersistFile.
 bool WriteShellLink(const std::string& link, const std::string& target, const std::string& arguments);
+
+struct ShellLinkFields {
+    std::string target;
+    std::string arguments;
+    std::string working_directory;
+    std::string icon_file;
+    int icon_index = 0;
+};
+// A link read through IPersistFile::Load and IShellLinkA; none when the file does not load as a link.
+std::optional<ShellLinkFields> ReadShellLink(const std::string& link);
 
 }  // namespace talvane::wine_driver

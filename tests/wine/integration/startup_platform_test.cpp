@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "driver/shell_files.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
@@ -51,17 +52,30 @@ protected:
     std::string folder;
 };
 
-TEST_F(ScratchFolder, WrittenLinkReadsBackAndAMissingFolderIsNoSuccess) {
+TEST_F(ScratchFolder, WrittenLinkReadsBackIsReplacedWholeAndAMissingFolderIsNoSuccess) {
     win32::Win32ShellLinks links;
     const std::string target = ThisProgram();
-    ASSERT_EQ(links.CreateLink({target, folder + "Tool.lnk", folder, target, "-min /x"}), platform::kErrorSuccess);
+    const std::string icon = folder + "Editor.exe";
+    ASSERT_EQ(links.CreateLink({target, folder + "Tool.lnk", folder, icon, "64 2 C:\\A%80B\\t.exe "}),
+              platform::kErrorSuccess);
     const platform::LinkTarget read = links.Read(folder + "Tool.lnk");
     EXPECT_EQ(read.path, target);
-    EXPECT_EQ(read.arguments, "-min /x");
+    EXPECT_EQ(read.arguments, "64 2 C:\\A%80B\\t.exe ");
+    const auto fields = wine_driver::ReadShellLink(folder + "Tool.lnk");
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->target, target);
+    EXPECT_EQ(fields->working_directory, folder);
+    EXPECT_EQ(fields->icon_file, icon);
+    EXPECT_EQ(fields->icon_index, 0);
+
+    ASSERT_EQ(links.CreateLink({target, folder + "Tool.lnk", folder, target, "-min /x"}), platform::kErrorSuccess);
+    EXPECT_EQ(files.ListFolder(folder + "*.lnk").size(), 1u);
+    EXPECT_EQ(links.Read(folder + "Tool.lnk").arguments, "-min /x") << "the newer link";
 
     const std::string missing = folder + "missing\\Tool.lnk";
     EXPECT_NE(links.CreateLink({target, missing, folder, target, ""}), platform::kErrorSuccess);
     EXPECT_FALSE(files.FileExists(missing));
+    EXPECT_EQ(links.Read(folder + "Tool.lnk").arguments, "-min /x") << "the link of that name elsewhere is kept";
     EXPECT_EQ(links.Read(target).path, "") << "a program is no link";
 }
 
