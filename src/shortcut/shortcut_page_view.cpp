@@ -110,8 +110,18 @@ std::string ShortcutPageView::Text(int id) const {
     return text;
 }
 
+// The chosen item's index, or -1 when the box's text is not that item's: typed by the user, or set from outside.
 int ShortcutPageView::Selected(int id) const {
-    return static_cast<int>(SendMessageA(form_.Control(id), CB_GETCURSEL, 0, 0));
+    const HWND combo = form_.Control(id);
+    const auto index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) {
+        return -1;
+    }
+    std::string item(static_cast<std::size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)) + 1,
+                     '\0');
+    item.resize(static_cast<std::size_t>(
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()))));
+    return item == Text(id) ? static_cast<int>(index) : -1;
 }
 
 void ShortcutPageView::Build() {
@@ -160,16 +170,10 @@ bool ShortcutPageView::Command(int controlId, int code) {
                 BrowseProgram();
             }
             return true;
-        case IDC_FORM1_COMBOBOX5:
-            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
-                priorityTyped_ = code == CBN_EDITCHANGE;
-            }
-            return true;
         case IDC_FORM1_COMBOBOX4:
-            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) {
-                folderTyped_ = code == CBN_EDITCHANGE;
-            }
-            if (code == CBN_SELCHANGE && Selected(IDC_FORM1_COMBOBOX4) == kFolderBrowse) {
+            // The edit box takes the chosen item's text only after this notification.
+            if (code == CBN_SELCHANGE &&
+                SendMessageA(form_.Control(IDC_FORM1_COMBOBOX4), CB_GETCURSEL, 0, 0) == kFolderBrowse) {
                 BrowseFolder();
             }
             return true;
@@ -207,8 +211,8 @@ void ShortcutPageView::Create() {
     shortcut.programPath = Text(IDC_FORM1_EDIT5);
     shortcut.parameters = Text(IDC_FORM1_EDIT9);
     shortcut.megabytes = static_cast<std::uint32_t>(SendMessageA(form_.Control(IDC_FORM1_TRACKBAR3), TBM_GETPOS, 0, 0));
-    shortcut.priority = priorityTyped_ ? kTypedPriority : Selected(IDC_FORM1_COMBOBOX5);
-    shortcut.folderIndex = folderTyped_ ? -1 : Selected(IDC_FORM1_COMBOBOX4);
+    shortcut.priority = Selected(IDC_FORM1_COMBOBOX5);  // -1 is kTypedPriority
+    shortcut.folderIndex = Selected(IDC_FORM1_COMBOBOX4);
     shortcut.folderText = Text(IDC_FORM1_COMBOBOX4);
     // A link that could not be saved is said; one that was needs no word.
     if (!CreateLauncherLink(context_.links, context_.facts, shortcut, host_.Report())) {

@@ -37,9 +37,6 @@ private:
     AppContext& context_;
     const ui::Form& form_;
     ui::PageHost& host_;
-    // What the user typed into the boxes rather than chose from them.
-    bool priorityTyped_ = false;
-    bool folderTyped_ = false;
 };
 
 }  // namespace talvane
