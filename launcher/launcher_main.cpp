@@ -8,6 +8,7 @@
 #include "base/launcher_line.h"
 #include "base/memory_freeing.h"
 #include "base/memory_sample.h"
+#include "base/paths.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_memory_reclaim.h"
 #include "platform/win32/win32_platform.h"
@@ -78,7 +79,7 @@ int Run() {
     // CreateProcessA may write into the command line, so it gets a buffer of its own.
     std::vector<char> commandBuffer(command.begin(), command.end());
     commandBuffer.push_back('\0');
-    const std::string folder = ProgramFolder(request->program);
+    const std::string folder = FolderPartOf(request->program);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION started{};

@@ -162,9 +162,4 @@ std::string ArgumentsAfterProgramName(const std::string& commandLine) {
     return commandLine.substr(position);
 }
 
-std::string ProgramFolder(const std::string& programPath) {
-    const std::size_t last = programPath.find_last_of("\\:");
-    return last == std::string::npos ? std::string() : programPath.substr(0, last + 1);
-}
-
 }  // namespace talvane

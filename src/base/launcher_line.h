@@ -32,7 +32,4 @@ std::optional<LauncherRequest> ParseLauncherLine(const std::string& line,
 // A full command line (GetCommandLineA) without the program name that opens it, quoted or not.
 std::string ArgumentsAfterProgramName(const std::string& commandLine);
 
-// The folder a program runs in: its path up to and including the last backslash or colon; empty when it has none.
-std::string ProgramFolder(const std::string& programPath);
-
 }  // namespace talvane

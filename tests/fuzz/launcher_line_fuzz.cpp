@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/launcher_line.h"
+#include "base/paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
@@ -32,6 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         again->program != request->program || again->parameters != request->parameters) {
         std::abort();
     }
-    talvane::ProgramFolder(request->program);
+    talvane::FolderPartOf(request->program);
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "base/paths.h"
+
 namespace talvane {
 namespace {
 
@@ -107,9 +109,9 @@ TEST(LauncherLineTest, ProgramNameIsSkippedQuotedOrNotAndTheFolderKeepsItsLastSe
     for (const auto& l : lines) {
         EXPECT_EQ(ArgumentsAfterProgramName(l.commandLine), l.arguments) << l.commandLine;
     }
-    EXPECT_EQ(ProgramFolder("C:\\Program Files\\Editor\\ed.exe"), "C:\\Program Files\\Editor\\");
-    EXPECT_EQ(ProgramFolder("C:ed.exe"), "C:");
-    EXPECT_EQ(ProgramFolder("ed.exe"), "");
+    EXPECT_EQ(FolderPartOf("C:\\Program Files\\Editor\\ed.exe"), "C:\\Program Files\\Editor\\");
+    EXPECT_EQ(FolderPartOf("C:ed.exe"), "C:");
+    EXPECT_EQ(FolderPartOf("ed.exe"), "");
 }
 
 }  // namespace
