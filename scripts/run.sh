@@ -22,6 +22,8 @@ scripts/wine-prefix.sh "$mode"
 install_dir="$WINEPREFIX/drive_c/Program Files/Talvane"
 mkdir -p "$install_dir"
 cp build/$preset/src/*.exe "$install_dir/"
+# Launcher shortcuts start it from the Windows folder.
+cp "build/$preset/src/VelkLaunch.exe" "$WINEPREFIX/drive_c/windows/"
 if ! wine reg query 'HKCU\Software\Talvane' /v CurrentDir2 >/dev/null 2>&1; then
     wine reg add 'HKCU\Software\Talvane' /v CurrentDir2 /d 'C:\Program Files\Talvane' /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Talvane' /v FirstTime /d 1 /f >/dev/null 2>&1
