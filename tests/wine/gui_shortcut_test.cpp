@@ -14,8 +14,6 @@ namespace {
 
 namespace driver = wine_driver;
 
-constexpr char kName[] = "TalvaneTest Tool";
-
 bool SameText(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
@@ -32,10 +30,12 @@ protected:
         program_ = folder_ + "\\launch recorder.exe";
         ASSERT_TRUE(CopyFileA(driver::LaunchRecorderPath().c_str(), program_.c_str(), FALSE));
         record_ = folder_ + "\\record.txt";
-        desktopLink_ = driver::ShellFolderPath(CSIDL_DESKTOPDIRECTORY) + kName + ".lnk";
+        // Every mode's prefix links its Desktop to the same $HOME, and the modes run at once.
+        name_ = "TalvaneTest Tool " + Config().mode;
+        desktopLink_ = driver::ShellFolderPath(CSIDL_DESKTOPDIRECTORY) + name_ + ".lnk";
         char startMenu[MAX_PATH] = {};
         SHGetSpecialFolderPathA(nullptr, startMenu, CSIDL_STARTMENU, FALSE);
-        startMenuLink_ = std::string(startMenu) + "\\Programs\\" + kName + ".lnk";
+        startMenuLink_ = std::string(startMenu) + "\\Programs\\" + name_ + ".lnk";
         ASSERT_TRUE(driver::Click(Control(IDC_FORM1_NAV_SHORTCUT)));
     }
     void TearDown() override {
@@ -51,6 +51,7 @@ protected:
     }
     bool CreateEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_SPEEDBUTTON19)) != FALSE; }
 
+    std::string name_;
     std::string folder_;
     std::string program_;
     std::string record_;
@@ -59,7 +60,7 @@ protected:
 };
 
 TEST_F(ShortcutPage, LinksOnTheDesktopAndInTheStartMenuStartTheProgramAsAsked) {
-    ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT4, kName));
+    ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT4, name_));
     EXPECT_FALSE(CreateEnabled()) << "no program yet";
     ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT5, program_));
     EXPECT_TRUE(CreateEnabled());
@@ -101,7 +102,7 @@ TEST_F(ShortcutPage, LinksOnTheDesktopAndInTheStartMenuStartTheProgramAsAsked) {
 }
 
 TEST_F(ShortcutPage, ALinkThatCannotBeSavedIsSaidAndTheFieldsStay) {
-    ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT4, kName));
+    ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT4, name_));
     ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT5, program_));
     const std::string missing = folder_ + "\\missing";
     ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_COMBOBOX4, missing));
@@ -109,10 +110,10 @@ TEST_F(ShortcutPage, ALinkThatCannotBeSavedIsSaidAndTheFieldsStay) {
     const HWND box = driver::WaitForMessageBox(app_->Proc().Id(), kReactMs);
     ASSERT_NE(box, nullptr) << "a link that was not saved went unsaid";
     const std::string text = driver::MessageBoxText(box);
-    EXPECT_NE(text.find(missing + "\\" + kName + ".lnk"), std::string::npos) << text;
+    EXPECT_NE(text.find(missing + "\\" + name_ + ".lnk"), std::string::npos) << text;
     EXPECT_NE(text.find("does not exist"), std::string::npos) << text;
     ASSERT_TRUE(driver::AnswerMessageBox(box, IDOK));
-    EXPECT_EQ(Text(IDC_FORM1_EDIT4), kName);
+    EXPECT_EQ(Text(IDC_FORM1_EDIT4), name_);
     EXPECT_FALSE(driver::FolderExists(missing));
 }
 
