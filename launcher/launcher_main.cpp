@@ -10,6 +10,7 @@
 #include "base/memory_sample.h"
 #include "base/paths.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_memory_reclaim.h"
 #include "platform/win32/win32_platform.h"
 
@@ -40,11 +41,6 @@ std::string SystemMessage(DWORD error) {
     return (message.empty() ? std::string("Windows error") : message) + " (error " + std::to_string(error) + ")";
 }
 
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 DWORD PriorityClass(int priority) {
     switch (priority) {
         case 0: return IDLE_PRIORITY_CLASS;
@@ -65,7 +61,7 @@ int Run() {
     if (!request) {
         return Refuse("The shortcut's command line cannot be used: " + problem + "\n\nCommand line: " + line);
     }
-    if (!IsFile(request->program)) {
+    if (!win32::Win32Files().FileExists(request->program)) {
         return Refuse("The program \"" + request->program + "\" does not exist.");
     }
 

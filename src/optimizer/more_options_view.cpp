@@ -57,14 +57,6 @@ constexpr int kTabSheets[MoreOptions::kTabCount] = {IDC_FORM4_TABSHEET1, IDC_FOR
                                                     IDC_FORM4_TABSHEET4};
 constexpr int kResourceWarning[] = {IDC_FORM4_PANEL2, IDC_FORM4_CHECKBOX4, IDC_FORM4_SPINEDIT6};
 
-std::string TextOf(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int copied = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 const SpinControl* SpinWithId(int id) {
     for (const SpinControl& control : kSpins) {
         if (control.id == id) {
@@ -229,7 +221,7 @@ void MoreOptionsDialog::OnCommand(int id, int code) {
     }
     if (const SpinControl* spin = SpinWithId(id)) {
         if (code == EN_CHANGE) {
-            model_.TypeSpin(spin->spin, TextOf(Controls().Control(id)));
+            model_.TypeSpin(spin->spin, Controls().Text(id));
         } else if (code == EN_KILLFOCUS) {
             model_.LeaveSpin(spin->spin);
             RenderSpin(spin->spin);
@@ -238,7 +230,7 @@ void MoreOptionsDialog::OnCommand(int id, int code) {
     }
     for (const HotkeyControl& hotkey : kHotkeys) {
         if (hotkey.id == id && code == EN_CHANGE) {
-            model_.TypeHotkey(hotkey.field, TextOf(Controls().Control(id)));
+            model_.TypeHotkey(hotkey.field, Controls().Text(id));
             RenderHotkey(hotkey.id, hotkey.field);
             return;
         }
@@ -340,7 +332,7 @@ void MoreOptionsDialog::RenderSpin(Spin spin) {
 void MoreOptionsDialog::RenderHotkey(int id, Hotkey field) {
     const HWND edit = Controls().Control(id);
     const std::string text = model_.HotkeyText(field);
-    if (edit == nullptr || TextOf(edit) == text) {
+    if (edit == nullptr || Controls().Text(id) == text) {
         return;
     }
     const bool wasRendering = rendering_;

@@ -12,6 +12,7 @@ using WindowId = std::uintptr_t;
 // Win32 status codes the models look at.
 constexpr long kErrorSuccess = 0;
 constexpr long kErrorFileNotFound = 2;
+constexpr long kErrorPathNotFound = 3;
 constexpr long kErrorAccessDenied = 5;
 constexpr long kErrorInvalidHandle = 6;
 constexpr long kErrorMoreData = 234;

@@ -7,8 +7,6 @@ namespace talvane {
 
 namespace {
 
-constexpr long kErrorPathNotFound = 3;
-
 std::string WithBackslash(std::string folder) {
     if (!folder.empty() && folder.back() != '\\') {
         folder += '\\';
@@ -45,7 +43,7 @@ bool CreateLauncherLink(platform::ShellLinks& links,
     if (status == platform::kErrorSuccess) {
         return true;
     }
-    report.ChangeFailed(what, status == kErrorPathNotFound || status == platform::kErrorFileNotFound
+    report.ChangeFailed(what, status == platform::kErrorPathNotFound || status == platform::kErrorFileNotFound
                                   ? "the folder \"" + folder.substr(0, folder.size() - 1) + "\" does not exist"
                                   : StatusInWords(status));
     return false;

@@ -103,13 +103,6 @@ const std::vector<ControlRow>& ShortcutPageView::Controls() const {
     return PageControls();
 }
 
-std::string ShortcutPageView::Text(int id) const {
-    const HWND control = form_.Control(id);
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The chosen item's index, or -1 when the box's text is not that item's: typed by the user, or set from outside.
 int ShortcutPageView::Selected(int id) const {
     const HWND combo = form_.Control(id);
@@ -121,7 +114,7 @@ int ShortcutPageView::Selected(int id) const {
                      '\0');
     item.resize(static_cast<std::size_t>(
         SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()))));
-    return item == Text(id) ? static_cast<int>(index) : -1;
+    return item == form_.Text(id) ? static_cast<int>(index) : -1;
 }
 
 void ShortcutPageView::Build() {
@@ -145,7 +138,7 @@ void ShortcutPageView::ShowAmount() {
 }
 
 void ShortcutPageView::EnableCreate() {
-    const bool filled = !Text(IDC_FORM1_EDIT4).empty() && !Text(IDC_FORM1_EDIT5).empty();
+    const bool filled = !form_.Text(IDC_FORM1_EDIT4).empty() && !form_.Text(IDC_FORM1_EDIT5).empty();
     EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON19), filled ? TRUE : FALSE);
 }
 
@@ -207,13 +200,13 @@ void ShortcutPageView::BrowseFolder() {
 
 void ShortcutPageView::Create() {
     LauncherShortcut shortcut;
-    shortcut.name = Text(IDC_FORM1_EDIT4);
-    shortcut.programPath = Text(IDC_FORM1_EDIT5);
-    shortcut.parameters = Text(IDC_FORM1_EDIT9);
+    shortcut.name = form_.Text(IDC_FORM1_EDIT4);
+    shortcut.programPath = form_.Text(IDC_FORM1_EDIT5);
+    shortcut.parameters = form_.Text(IDC_FORM1_EDIT9);
     shortcut.megabytes = static_cast<std::uint32_t>(SendMessageA(form_.Control(IDC_FORM1_TRACKBAR3), TBM_GETPOS, 0, 0));
     shortcut.priority = Selected(IDC_FORM1_COMBOBOX5);  // -1 is kTypedPriority
     shortcut.folderIndex = Selected(IDC_FORM1_COMBOBOX4);
-    shortcut.folderText = Text(IDC_FORM1_COMBOBOX4);
+    shortcut.folderText = form_.Text(IDC_FORM1_COMBOBOX4);
     // A link that could not be saved is said; one that was needs no word.
     if (!CreateLauncherLink(context_.links, context_.facts, shortcut, host_.Report())) {
         host_.ReportSaves();

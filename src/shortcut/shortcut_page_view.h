@@ -31,7 +31,6 @@ private:
     void BrowseProgram();
     void BrowseFolder();
     void Create();
-    [[nodiscard]] std::string Text(int id) const;
     [[nodiscard]] int Selected(int id) const;
 
     AppContext& context_;

@@ -18,7 +18,6 @@ using platform::RootKey;
 constexpr char kRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Run)";
 constexpr char kDisabledRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Disabled Run)";
 constexpr char kDisabledFolder[] = "Disabled Startup";
-constexpr long kErrorPathNotFound = 3;
 
 bool IsFolderSource(StartupSource source) {
     return source == StartupSource::MyStartMenu || source == StartupSource::AllUsersStartMenu;
@@ -117,7 +116,7 @@ void AddValues(platform::Registry& registry, StartupSource source, bool enabled,
 std::string Cause(long status, bool machineWide) {
     switch (status) {
         case platform::kErrorFileNotFound: return "it is no longer there";
-        case kErrorPathNotFound: return "its folder is missing";
+        case platform::kErrorPathNotFound: return "its folder is missing";
         default: return StatusInWords(status, machineWide);
     }
 }
@@ -138,7 +137,7 @@ std::string MoveItemFile(platform::Files& files, const StartupFacts& facts, cons
         case platform::kErrorAlreadyExists:
         case platform::kErrorFileExists:
             return "a file of that name is already in \"" + WithoutBackslash(toFolder) + "\"";
-        case kErrorPathNotFound: return "the folder \"" + WithoutBackslash(toFolder) + "\" could not be made";
+        case platform::kErrorPathNotFound: return "the folder \"" + WithoutBackslash(toFolder) + "\" could not be made";
         default: return Cause(status, IsMachineWide(item.source));
     }
 }
@@ -290,7 +289,8 @@ bool StartupStores::Delete(const StartupItem& item, SaveReport& report) const {
         }
     }
     // Gone already, by someone else's hand: what the user asked for is true.
-    if (status == platform::kErrorSuccess || status == platform::kErrorFileNotFound || status == kErrorPathNotFound) {
+    if (status == platform::kErrorSuccess || status == platform::kErrorFileNotFound ||
+        status == platform::kErrorPathNotFound) {
         return true;
     }
     report.ChangeFailed(what, Cause(status, machineWide));
@@ -330,7 +330,7 @@ bool StartupStores::Create(const std::string& name,
         if (status == platform::kErrorSuccess) {
             return true;
         }
-        report.ChangeFailed(what, status == kErrorPathNotFound || status == platform::kErrorFileNotFound
+        report.ChangeFailed(what, status == platform::kErrorPathNotFound || status == platform::kErrorFileNotFound
                                       ? "the folder \"" + WithoutBackslash(folder) + "\" does not exist"
                                       : StatusInWords(status, machineWide));
         return false;

@@ -263,6 +263,18 @@ const ControlRow* Form::Row(int id) const {
     return it == rows_.end() ? nullptr : it->second;
 }
 
+std::string Form::Text(int id) const {
+    const HWND control = Control(id);
+    if (control == nullptr) {
+        return {};
+    }
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int copied = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 void Form::SetText(int id, const std::string& text) const {
     const HWND control = Control(id);
     if (control == nullptr) {

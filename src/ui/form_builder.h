@@ -25,6 +25,8 @@ public:
 
     [[nodiscard]] HWND Control(int id) const;
     [[nodiscard]] const ControlRow* Row(int id) const;
+    // The whole text of the control, any length; empty when there is no such control.
+    [[nodiscard]] std::string Text(int id) const;
     void SetText(int id, const std::string& text) const;
     // Every control with a text-table row takes its text from the table.
     void ApplyTextRows(const std::vector<ControlRow>& rows) const;

@@ -148,16 +148,6 @@ void ItemDialog::ShowPage(int page) {
     }
 }
 
-std::string ItemDialog::Text(int id) const {
-    const HWND control = Control(id);
-    if (control == nullptr) {
-        return {};
-    }
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void ItemDialog::Enable(int id, bool enabled) const {
     if (const HWND control = Control(id)) {
         EnableWindow(control, enabled ? TRUE : FALSE);

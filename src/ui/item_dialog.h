@@ -35,7 +35,7 @@ public:
     void ShowPage(int page);
     void Close() { EndModal(); }
 
-    [[nodiscard]] std::string Text(int id) const;
+    [[nodiscard]] std::string Text(int id) const { return Controls().Text(id); }
     void SetText(int id, const std::string& text) const { Controls().SetText(id, text); }
     void Enable(int id, bool enabled) const;
     // List boxes and combo boxes alike.
