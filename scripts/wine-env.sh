@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Sourced: `. scripts/wine-env.sh MODE` exports the Wine environment of one test prefix.
-# Wine writes Desktop/Documents links and menu entries under $HOME, so HOME points into build/.
+# Wine writes Desktop/Documents links and menu entries under $HOME, so HOME points into build/, one per mode: each
+# prefix's Desktop is a link into it, and modes run at once.
 
 talvane_wine_arch() {
     case "$1" in
@@ -25,7 +26,7 @@ export TALVANE_REPO TALVANE_WINE_ROOT TALVANE_MODE
 if [ -z "${XAUTHORITY:-}" ] && [ -f "${HOME:-/nonexistent}/.Xauthority" ]; then
     export XAUTHORITY=$HOME/.Xauthority
 fi
-export HOME=$TALVANE_WINE_ROOT/home
+export HOME=$TALVANE_WINE_ROOT/home/$TALVANE_MODE
 export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
 export WINEPREFIX=$TALVANE_WINE_ROOT/$TALVANE_MODE
 WINEARCH=$(talvane_wine_arch "$TALVANE_MODE")

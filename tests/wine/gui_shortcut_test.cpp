@@ -30,8 +30,6 @@ protected:
         program_ = folder_ + "\\launch recorder.exe";
         ASSERT_TRUE(CopyFileA(driver::LaunchRecorderPath().c_str(), program_.c_str(), FALSE));
         record_ = folder_ + "\\record.txt";
-        // Every mode's prefix links its Desktop to the same $HOME, and the modes run at once.
-        name_ = "TalvaneTest Tool " + Config().mode;
         desktopLink_ = driver::ShellFolderPath(CSIDL_DESKTOPDIRECTORY) + name_ + ".lnk";
         char startMenu[MAX_PATH] = {};
         SHGetSpecialFolderPathA(nullptr, startMenu, CSIDL_STARTMENU, FALSE);
@@ -51,7 +49,7 @@ protected:
     }
     bool CreateEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_SPEEDBUTTON19)) != FALSE; }
 
-    std::string name_;
+    const std::string name_ = "TalvaneTest Tool";
     std::string folder_;
     std::string program_;
     std::string record_;
