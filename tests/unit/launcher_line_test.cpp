@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "base/paths.h"
 
 namespace talvane {
@@ -23,36 +21,6 @@ TEST(LauncherLineTest, ArgumentsEscapeEverySpaceAndNothingElse) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LauncherArguments(c.megabytes, c.priority, c.path, c.parameters), c.expected);
-    }
-}
-
-TEST(LauncherLineTest, ParseReadsBackWhatArgumentsWrote) {
-    // Texts of spaces, percent signs, eights and noughts, so that near-misses of "%80" come up often.
-    std::mt19937 random(7);
-    const std::string alphabet = " %80aZ\\:.\"-";
-    const auto text = [&](std::size_t minimum) {
-        std::string t(minimum + random() % 12, ' ');
-        for (char& c : t) {
-            c = alphabet[random() % alphabet.size()];
-        }
-        return t;
-    };
-    for (int i = 0; i < 2000; ++i) {
-        std::string path = text(1);
-        std::string parameters = text(0);
-        if (path.find("%80") != std::string::npos || parameters.find("%80") != std::string::npos) {
-            continue;
-        }
-        const std::uint32_t megabytes = random() % 1025;
-        const int priority = static_cast<int>(random() % 4) - 1;
-        std::string problem;
-        const auto request =
-            ParseLauncherLine(LauncherArguments(megabytes, priority, path, parameters), 1024, &problem);
-        ASSERT_TRUE(request) << problem;
-        EXPECT_EQ(request->megabytes, megabytes);
-        EXPECT_EQ(request->priority, priority);
-        EXPECT_EQ(request->program, path);
-        EXPECT_EQ(request->parameters, parameters);
     }
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_processes.h"
-
 namespace talvane {
 namespace {
 
@@ -19,15 +17,6 @@ TEST(ProcessPriorityTest, OnlyNormalAndHighInAnyCaseSelectTheirChoice) {
     for (const auto& c : cases) {
         EXPECT_EQ(PriorityChoiceFor(c.text), c.choice) << c.text;
     }
-}
-
-TEST(ProcessPriorityTest, NoChoiceOrARefusalChangesNothingAndSaysSo) {
-    fakes::FakeProcesses processes;
-    EXPECT_FALSE(SetProcessPriority(processes, 42, 3));
-    EXPECT_FALSE(SetProcessPriority(processes, 42, -1));
-    EXPECT_TRUE(processes.priorities.empty());
-    processes.refusePriority = true;
-    EXPECT_FALSE(SetProcessPriority(processes, 42, 2));
 }
 
 }  // namespace

@@ -175,18 +175,6 @@ TEST(StartupItemsTest, DisablingAndEnablingAgainKeepsAValueExactly) {
     }
 }
 
-TEST(StartupItemsTest, AFileMovesToItsDisabledFolderAndBackWhichGoesAgainWhenEmpty) {
-    Machine m;
-    m.Plant("x.lnk|My Start Menu|on|X.exe /a");
-    std::vector<StartupItem> items = m.ListAndApply({false});
-    EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|off|X.exe /a"}));
-    m.stores.ApplyStartupChanges(items, {true}, m.report);
-    EXPECT_EQ(Rows(m.stores.List()), (std::vector<std::string>{"x.lnk|My Start Menu|on|X.exe /a"}));
-    EXPECT_FALSE(m.files.FolderExists(kDisabled));
-    EXPECT_FALSE(m.files.FolderExists(kAllDisabled));
-    EXPECT_TRUE(m.report.Empty()) << m.report.Message();
-}
-
 // Each move that cannot be made leaves every store as it was, keeps the row's store and says why.
 TEST(StartupItemsTest, AMoveThatCannotBeMadeMovesNothingAndIsReported) {
     const std::string denied = "access was denied";
@@ -274,24 +262,6 @@ TEST(StartupItemsTest, DeleteRemovesTheItemFromItsOwnStoreOnly) {
         EXPECT_EQ(m.stores.Delete(listed.at(c.chosen), m.report), !c.refused) << c.rows[c.chosen];
         EXPECT_EQ(Rows(m.stores.List()), left);
         EXPECT_EQ(m.report.ChangeFailures().size(), c.refused ? 2u : 0u) << m.report.Message();
-    }
-}
-
-TEST(StartupSourcesTest, TheAddDialogOffersTheSourcesOfTheFamily) {
-    using S = StartupSource;
-    const std::vector<S> notMine{S::MyStartMenu, S::AllUsersStartMenu, S::AllUsersRegistry};
-    const std::vector<S> all{S::MyStartMenu, S::AllUsersStartMenu, S::MyRegistry, S::AllUsersRegistry};
-    const struct {
-        WindowsFamily family;
-        std::vector<S> offered;
-    } cases[] = {
-        {WindowsFamily::Other9x, notMine},     {WindowsFamily::Win98, {S::MyStartMenu, S::AllUsersRegistry}},
-        {WindowsFamily::WinMe, notMine},       {WindowsFamily::NT4, notMine},
-        {WindowsFamily::Win2000, all},         {WindowsFamily::WinXP, all},
-        {WindowsFamily::Unsupported, notMine},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SourcesOffered(c.family), c.offered) << static_cast<int>(c.family);
     }
 }
 

@@ -14,10 +14,6 @@ namespace {
 
 namespace driver = wine_driver;
 
-bool SameText(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
 class ShortcutPage : public StartedTalvaneTest {
 protected:
     void SetUp() override {
@@ -71,16 +67,14 @@ TEST_F(ShortcutPage, LinksOnTheDesktopAndInTheStartMenuStartTheProgramAsAsked) {
 
     const auto link = driver::ReadShellLink(desktopLink_);
     ASSERT_TRUE(link) << "no link on the desktop: " << desktopLink_;
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    EXPECT_TRUE(SameText(link->target, std::string(windows) + "\\VelkLaunch.exe")) << link->target;
+    EXPECT_TRUE(driver::SamePath(link->target, driver::WindowsDirectory() + "\\VelkLaunch.exe")) << link->target;
     std::string escaped = program_;
     for (std::size_t at = escaped.find(' '); at != std::string::npos; at = escaped.find(' ', at)) {
         escaped.replace(at, 1, "%80");
     }
     EXPECT_EQ(link->arguments, "2 2 " + escaped + " -a%80%80b");
-    EXPECT_TRUE(SameText(link->working_directory, folder_ + "\\")) << link->working_directory;
-    EXPECT_TRUE(SameText(link->icon_file, program_)) << link->icon_file;
+    EXPECT_TRUE(driver::SamePath(link->working_directory, folder_ + "\\")) << link->working_directory;
+    EXPECT_TRUE(driver::SamePath(link->icon_file, program_)) << link->icon_file;
 
     ASSERT_TRUE(driver::SendWithTimeout(Control(IDC_FORM1_COMBOBOX4), CB_SETCURSEL, 1, 0));  // Start Menu
     ASSERT_TRUE(driver::Click(Control(IDC_FORM1_SPEEDBUTTON19)));
@@ -95,7 +89,7 @@ TEST_F(ShortcutPage, LinksOnTheDesktopAndInTheStartMenuStartTheProgramAsAsked) {
     const auto record = driver::WaitForLaunchRecord(record_, 10000);
     ASSERT_TRUE(record) << "the program was not started";
     EXPECT_EQ(record->arguments, "-a  b");
-    EXPECT_TRUE(SameText(record->directory, folder_)) << record->directory;
+    EXPECT_TRUE(driver::SamePath(record->directory, folder_)) << record->directory;
     EXPECT_EQ(record->priority_class, DWORD{HIGH_PRIORITY_CLASS});
 }
 

@@ -20,10 +20,6 @@ namespace driver = wine_driver;
 constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kDisabledRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Disabled Run";
 
-bool SameText(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
 class StartupManager : public TalvaneTest {
 protected:
     void SetUp() override {
@@ -93,9 +89,7 @@ protected:
 };
 
 TEST_F(StartupManager, ListsEveryPlantedItemWithItsSourceAndCheck) {
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    const std::string notepad = std::string(windows) + "\\notepad.exe";
+    const std::string notepad = driver::WindowsDirectory() + "\\notepad.exe";
     ASSERT_NO_FATAL_FAILURE(PlantFile(startup_, "TalvaneTest Plain.txt"));
     Forget("TalvaneTest Link.lnk");
     ASSERT_TRUE(driver::WriteShellLink(startup_ + "TalvaneTest Link.lnk", notepad, "/a"));
@@ -138,7 +132,7 @@ TEST_F(StartupManager, ListsEveryPlantedItemWithItsSourceAndCheck) {
         ASSERT_TRUE(columns && columns->size() == 3u) << item.caption;
         EXPECT_EQ((*columns)[1], item.location) << item.caption;
         if (!item.command.empty()) {
-            EXPECT_TRUE(SameText((*columns)[2], item.command)) << item.caption << ": " << (*columns)[2];
+            EXPECT_TRUE(driver::SamePath((*columns)[2], item.command)) << item.caption << ": " << (*columns)[2];
         }
         EXPECT_EQ(driver::ListViewItemChecked(List(), row), item.checked) << item.caption;
         const auto range = storeRows.try_emplace(item.store, row, row).first;
@@ -233,9 +227,7 @@ TEST_F(StartupManager, AddItemCreatesALinkAndARunValueThatListAtOnce) {
     EXPECT_FALSE(IsWindowEnabled(create));
     SaveScreenshot(dialog, "dialog_add_item");
 
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    const std::string notepad = std::string(windows) + "\\notepad.exe";
+    const std::string notepad = driver::WindowsDirectory() + "\\notepad.exe";
     const auto add = [&](const char* name, const std::string& location, const char* source) {
         ASSERT_TRUE(driver::SendWithTimeout(field(IDC_FORM2_EDIT1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name)));
         ASSERT_TRUE(

@@ -4,20 +4,10 @@
 
 #include <string>
 
-namespace {
+#include "base/launcher_line.h"
+#include "driver/shell_files.h"
 
-std::string ArgumentsOf(const char* line) {
-    std::string rest = line != nullptr ? line : "";
-    std::size_t position = 0;
-    if (!rest.empty() && rest[0] == '"') {
-        position = rest.find('"', 1);
-        position = position == std::string::npos ? rest.size() : position + 1;
-    }
-    while (position < rest.size() && rest[position] != ' ' && rest[position] != '\t') {
-        ++position;
-    }
-    return position < rest.size() ? rest.substr(position + 1) : std::string();
-}
+namespace {
 
 std::string RecordPath() {
     char path[MAX_PATH] = {};
@@ -37,17 +27,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     GetCurrentDirectoryA(MAX_PATH, directory);
     const std::string record = std::string("directory=") + directory +
                                "\r\npriority=" + std::to_string(GetPriorityClass(GetCurrentProcess())) +
-                               "\r\narguments=" + ArgumentsOf(GetCommandLineA()) + "\r\n";
+                               "\r\narguments=" + talvane::ArgumentsAfterProgramName(GetCommandLineA()) + "\r\n";
     // Written aside and renamed, so that a reader never sees half a record.
     const std::string path = RecordPath();
     const std::string partial = path + ".partial";
-    const HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!talvane::wine_driver::WriteTextFile(partial, record)) {
         return 2;
     }
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
-    CloseHandle(file);
     DeleteFileA(path.c_str());
-    return ok && written == record.size() && MoveFileA(partial.c_str(), path.c_str()) ? 0 : 3;
+    return MoveFileA(partial.c_str(), path.c_str()) ? 0 : 3;
 }

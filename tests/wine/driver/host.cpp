@@ -32,6 +32,16 @@ std::string ToWindowsPath(const std::string& path) {
     return result;
 }
 
+bool SamePath(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+std::string WindowsDirectory() {
+    char path[MAX_PATH + 1] = {};
+    const UINT length = GetWindowsDirectoryA(path, MAX_PATH);
+    return length > 0 && length <= MAX_PATH ? std::string(path, length) : std::string();
+}
+
 std::string JoinPath(const std::string& directory, const std::string& name) {
     if (directory.empty() || directory.back() == '\\' || directory.back() == '/') {
         return directory + name;

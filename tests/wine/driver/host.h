@@ -12,6 +12,10 @@ std::optional<std::string> EnvVar(const char* name);
 std::string ToWindowsPath(const std::string& path);
 
 std::string JoinPath(const std::string& directory, const std::string& name);
+// Windows compares paths (and most of its names) without regard to case.
+bool SamePath(const std::string& a, const std::string& b);
+// GetWindowsDirectoryA, where the launcher lives.
+std::string WindowsDirectory();
 std::string DirectoryOf(const std::string& path);
 
 // Creates the directory and its missing parents; true if it exists afterwards.

@@ -39,15 +39,14 @@ std::optional<std::string> Field(const std::string& text, const std::string& key
 
 std::string InstallLauncher(std::string* error) {
     const std::string source = ProgramPath("TALVANE_LAUNCHER", "VelkLaunch.exe");
-    char windows[MAX_PATH] = {};
-    const UINT length = GetWindowsDirectoryA(windows, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
+    const std::string windows = WindowsDirectory();
+    if (windows.empty()) {
         if (error != nullptr) {
             *error = "GetWindowsDirectoryA failed";
         }
         return {};
     }
-    const std::string installed = JoinPath(std::string(windows, length), "VelkLaunch.exe");
+    const std::string installed = JoinPath(windows, "VelkLaunch.exe");
     if (!CopyFileA(source.c_str(), installed.c_str(), FALSE)) {
         if (error != nullptr) {
             *error = "copying " + source + " to " + installed + " failed, error " + std::to_string(GetLastError());

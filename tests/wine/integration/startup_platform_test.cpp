@@ -1,7 +1,6 @@
-// What the Startup Manager asks of Wine's files, registry and shell: links, value names, moves and icons.
+// What the Startup Manager asks of Wine's files, registry and shell: links, value names and icons.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <set>
 #include <string>
 
@@ -9,7 +8,6 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_platform.h"
-#include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_shell_links.h"
 
 namespace talvane {
@@ -40,14 +38,6 @@ protected:
         }
         EXPECT_EQ(files.RemoveFolder(folder), platform::kErrorSuccess);
     }
-    void Plant(const std::string& name, const char* text) {
-        const win32::UniqueFileHandle file(
-            CreateFileA((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-        ASSERT_TRUE(file) << name;
-        DWORD written = 0;
-        ASSERT_TRUE(WriteFile(file.Get(), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr));
-    }
-
     win32::Win32Files files;
     std::string folder;
 };
@@ -77,19 +67,6 @@ TEST_F(ScratchFolder, WrittenLinkReadsBackIsReplacedWholeAndAMissingFolderIsNoSu
     EXPECT_FALSE(files.FileExists(missing));
     EXPECT_EQ(links.Read(folder + "Tool.lnk").arguments, "-min /x") << "the link of that name elsewhere is kept";
     EXPECT_EQ(links.Read(target).path, "") << "a program is no link";
-}
-
-TEST_F(ScratchFolder, MoveRefusesAnExistingDestinationAndRemoveAFolderThatHoldsFiles) {
-    Plant("a.txt", "first");
-    Plant("b.txt", "second");
-    ASSERT_EQ(files.MakeFolder(folder + "sub"), platform::kErrorSuccess);
-
-    const long refused = files.MovePath(folder + "a.txt", folder + "b.txt");
-    EXPECT_TRUE(refused == platform::kErrorAlreadyExists || refused == platform::kErrorFileExists) << refused;
-    EXPECT_TRUE(files.FileExists(folder + "a.txt"));
-    EXPECT_EQ(files.MovePath(folder + "a.txt", folder + "sub\\a.txt"), platform::kErrorSuccess);
-    EXPECT_NE(files.RemoveFolder(folder + "sub"), platform::kErrorSuccess) << "the folder is not empty";
-    EXPECT_EQ(files.DeletePath(folder + "sub\\a.txt"), platform::kErrorSuccess);
 }
 
 TEST(StartupRegistryTest, EnumeratesEveryValueNameIncludingLongOnes) {
@@ -126,14 +103,6 @@ TEST(StartupShellTest, AMissedIconLeavesTheEarlierOneAlone) {
     ASSERT_TRUE(GetIconInfo(found.Get(), &info)) << "the first icon was destroyed by the miss";
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-}
-
-TEST(StartupProcessesTest, PriorityClassIsSetOnTheProcessNamed) {
-    win32::Win32Processes processes;
-    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), IDLE_PRIORITY_CLASS));
-    EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
-    EXPECT_TRUE(processes.SetPriorityClass(GetCurrentProcessId(), NORMAL_PRIORITY_CLASS));
-    EXPECT_FALSE(processes.SetPriorityClass(0xFFFFFFF0u, NORMAL_PRIORITY_CLASS)) << "no such process";
 }
 
 }  // namespace
