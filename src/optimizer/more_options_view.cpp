@@ -109,9 +109,7 @@ void MoreOptionsDialog::OnCreate() {
     ShowWindow(warnArrows, model_.ShowsResourceWarning() ? SW_SHOWNA : SW_HIDE);
 
     const HWND display = Controls().Control(IDC_FORM4_COMBOBOX1);
-    for (const std::string& entry : model_.DisplayEntries()) {
-        SendMessageA(display, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    }
+    Controls().SetItems(IDC_FORM4_COMBOBOX1, model_.DisplayEntries());
     if (const ControlRow* entry = Controls().Row(IDC_FORM4_COMBOBOX1)) {
         // A drop-down list's window height is the height of its open list.
         SetWindowPos(display, nullptr, 0, 0, entry->width, entry->height * (kDisplayListRows + 2),

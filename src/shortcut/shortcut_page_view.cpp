@@ -67,13 +67,6 @@ const std::vector<QuickInfoRow>& QuickInfoRows() {
     return rows;
 }
 
-void FillCombo(HWND combo, const std::array<int, 3>& rows, int selected) {
-    for (const int row : rows) {
-        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TextTable::Row(row)));
-    }
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-
 }  // namespace
 
 ShortcutPageView::ShortcutPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
@@ -106,15 +99,16 @@ const std::vector<ControlRow>& ShortcutPageView::Controls() const {
 // The chosen item's index, or -1 when the box's text is not that item's: typed by the user, or set from outside.
 int ShortcutPageView::Selected(int id) const {
     const HWND combo = form_.Control(id);
-    const auto index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) {
+    const int index = form_.Selected(id);
+    const auto length = index < 0 ? CB_ERR : SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) {
         return -1;
     }
-    std::string item(static_cast<std::size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)) + 1,
-                     '\0');
-    item.resize(static_cast<std::size_t>(
-        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()))));
-    return item == form_.Text(id) ? static_cast<int>(index) : -1;
+    std::string item(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied =
+        SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()));
+    item.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return item == form_.Text(id) ? index : -1;
 }
 
 void ShortcutPageView::Build() {
@@ -125,8 +119,10 @@ void ShortcutPageView::Build() {
     SendMessageA(slider, TBM_SETRANGEMAX, TRUE, static_cast<LPARAM>(maximum));
     SendMessageA(slider, TBM_SETTICFREQ, 16, 0);
     ShowAmount();
-    FillCombo(form_.Control(IDC_FORM1_COMBOBOX5), kPriorityRows, kNormalPriority);
-    FillCombo(form_.Control(IDC_FORM1_COMBOBOX4), kFolderRows, kFolderDesktop);
+    form_.SetItems(IDC_FORM1_COMBOBOX5, TextTable::Texts(kPriorityRows));
+    form_.Select(IDC_FORM1_COMBOBOX5, kNormalPriority);
+    form_.SetItems(IDC_FORM1_COMBOBOX4, TextTable::Texts(kFolderRows));
+    form_.Select(IDC_FORM1_COMBOBOX4, kFolderDesktop);
     ui::AddHint(context_.instance, GetAncestor(form_.Control(IDC_FORM1_SPEEDBUTTON18), GA_ROOT),
                 form_.Control(IDC_FORM1_SPEEDBUTTON18), TextTable::Text(kBrowseHintRow));
     EnableCreate();
@@ -165,8 +161,7 @@ bool ShortcutPageView::Command(int controlId, int code) {
             return true;
         case IDC_FORM1_COMBOBOX4:
             // The edit box takes the chosen item's text only after this notification.
-            if (code == CBN_SELCHANGE &&
-                SendMessageA(form_.Control(IDC_FORM1_COMBOBOX4), CB_GETCURSEL, 0, 0) == kFolderBrowse) {
+            if (code == CBN_SELCHANGE && form_.Selected(IDC_FORM1_COMBOBOX4) == kFolderBrowse) {
                 BrowseFolder();
             }
             return true;
@@ -195,7 +190,7 @@ void ShortcutPageView::BrowseFolder() {
         return;
     }
     const auto index = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder->c_str()));
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    form_.Select(IDC_FORM1_COMBOBOX4, static_cast<int>(index));
 }
 
 void ShortcutPageView::Create() {

@@ -79,6 +79,7 @@ class StartupChecks {
 public:
     // While off (a rebuild from the add dialog, a deletion), check changes are not the user's edits.
     void SetTracking(bool on) { trackStartupChecks_ = on; }
+    [[nodiscard]] bool Tracking() const { return trackStartupChecks_; }
     // The list is about to change a row whose check is `checked`.
     void RowChanging(bool checked) { checkedBefore_ = checked; }
     // The list changed a row, now checked or not: true when that is a user's toggle that Apply must see.

@@ -101,7 +101,8 @@ void StartupPageView::Shown(QuickInfoLines& /*quickInfo*/) {
 void StartupPageView::Update_Startup_Item() {
     const HWND list = List();
     // Rows set while the list is rebuilt are not the user's edits.
-    rebuilding_ = true;
+    const bool tracking = checks_.Tracking();
+    checks_.SetTracking(false);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     ImageList_RemoveAll(icons_.Get());
@@ -131,7 +132,7 @@ void StartupPageView::Update_Startup_Item() {
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
-    rebuilding_ = false;
+    checks_.SetTracking(tracking);
 }
 
 void StartupPageView::Write(SaveReport& report) {
@@ -157,30 +158,25 @@ bool StartupPageView::Notified(int controlId, const void* header) {
     if (controlId != IDC_FORM1_LISTVIEW1) {
         return false;
     }
-    const auto& change = *static_cast<const NMLISTVIEW*>(header);
-    if (rebuilding_ || change.iItem < 0) {
+    // Only these two notifications carry an NMLISTVIEW; the others (focus, clicks) may be a bare NMHDR.
+    const UINT code = static_cast<const NMHDR*>(header)->code;
+    if (code != LVN_ITEMCHANGING && code != LVN_ITEMCHANGED) {
         return true;
     }
-    switch (change.hdr.code) {
-        case LVN_ITEMCHANGING:
-            if ((change.uChanged & LVIF_STATE) != 0) {
-                checks_.RowChanging(Checked(change.iItem));
-            }
-            break;
-        case LVN_ITEMCHANGED:
-            if ((change.uChanged & LVIF_STATE) == 0) {
-                break;
-            }
-            if (((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK) != 0 &&
-                checks_.RowChanged(Checked(change.iItem))) {
-                host_.MarkChanged();
-            }
-            if (((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) {
-                EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45),
-                             ListView_GetSelectedCount(List()) > 0 ? TRUE : FALSE);
-            }
-            break;
-        default: break;
+    const auto& change = *static_cast<const NMLISTVIEW*>(header);
+    if (change.iItem < 0 || (change.uChanged & LVIF_STATE) == 0) {
+        return true;
+    }
+    if (code == LVN_ITEMCHANGING) {
+        checks_.RowChanging(Checked(change.iItem));
+        return true;
+    }
+    const UINT changed = change.uNewState ^ change.uOldState;
+    if ((changed & LVIS_STATEIMAGEMASK) != 0 && checks_.RowChanged(Checked(change.iItem))) {
+        host_.MarkChanged();
+    }
+    if ((changed & LVIS_SELECTED) != 0) {
+        EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), ListView_GetSelectedCount(List()) > 0 ? TRUE : FALSE);
     }
     return true;
 }
@@ -202,16 +198,23 @@ void StartupPageView::DeleteSelected() {
     const std::string question = TextTable::Text(kDeleteQuestionRow) + " " + items_[row].name;
     if (context_.prompts.Confirm(host_.Owner(), question) == platform::Answer::Yes) {
         if (stores_.Delete(items_[row], host_.Report())) {
-            rebuilding_ = true;
-            ListView_DeleteItem(List(), row);
-            rebuilding_ = false;
             items_.erase(items_.begin() + row);
-            EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
+            ListView_DeleteItem(List(), row);  // its selection goes, and Delete Item with it
         }
         host_.ReportSaves();
     }
     checks_.SetTracking(true);
 }
+
+namespace {
+
+// The create button is live only while there is a name and a program to create.
+void EnableCreate(ui::ItemDialog& dialog) {
+    dialog.Enable(IDC_FORM2_SPEEDBUTTON2,
+                  !dialog.Text(IDC_FORM2_EDIT1).empty() && !dialog.Text(IDC_FORM2_EDIT2).empty());
+}
+
+}  // namespace
 
 void StartupPageView::Opening(ui::ItemDialog& dialog) {
     std::vector<std::string> labels;
@@ -220,8 +223,7 @@ void StartupPageView::Opening(ui::ItemDialog& dialog) {
     }
     dialog.SetItems(IDC_FORM2_COMBOBOX1, labels);
     dialog.Select(IDC_FORM2_COMBOBOX1, 0);
-    dialog.Enable(IDC_FORM2_SPEEDBUTTON2,
-                  !dialog.Text(IDC_FORM2_EDIT1).empty() && !dialog.Text(IDC_FORM2_EDIT2).empty());
+    EnableCreate(dialog);
 }
 
 void StartupPageView::Command(ui::ItemDialog& dialog, int id, int code) {
@@ -229,8 +231,7 @@ void StartupPageView::Command(ui::ItemDialog& dialog, int id, int code) {
         case IDC_FORM2_EDIT1:
         case IDC_FORM2_EDIT2:
             if (code == EN_CHANGE) {
-                dialog.Enable(IDC_FORM2_SPEEDBUTTON2,
-                              !dialog.Text(IDC_FORM2_EDIT1).empty() && !dialog.Text(IDC_FORM2_EDIT2).empty());
+                EnableCreate(dialog);
             }
             break;
         case IDC_FORM2_SPEEDBUTTON1:
@@ -256,7 +257,7 @@ void StartupPageView::Create(ui::ItemDialog& dialog) {
     dialog.SetText(IDC_FORM2_EDIT1, "");
     dialog.SetText(IDC_FORM2_EDIT2, "");
     dialog.Select(IDC_FORM2_COMBOBOX1, 0);
-    dialog.Enable(IDC_FORM2_SPEEDBUTTON2, false);
+    EnableCreate(dialog);
 }
 
 }  // namespace talvane

@@ -49,7 +49,6 @@ private:
     std::vector<StartupItem> items_;  // one per row, in the rows' order
     StartupChecks checks_;
     win32::UniqueImageList icons_;
-    bool rebuilding_ = false;
 };
 
 }  // namespace talvane

@@ -288,6 +288,40 @@ void Form::SetText(int id, const std::string& text) const {
     }
 }
 
+namespace {
+
+bool IsCombo(const ControlRow* row) {
+    return row != nullptr && (row->kind == ControlKind::ComboList || row->kind == ControlKind::ComboEdit ||
+                              row->kind == ControlKind::ColourList);
+}
+
+}  // namespace
+
+void Form::SetItems(int id, const std::vector<std::string>& items) const {
+    const HWND control = Control(id);
+    if (control == nullptr) {
+        return;
+    }
+    const bool combo = IsCombo(Row(id));
+    SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+}
+
+int Form::Selected(int id) const {
+    const HWND control = Control(id);
+    return control == nullptr
+               ? -1
+               : static_cast<int>(SendMessageA(control, IsCombo(Row(id)) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+void Form::Select(int id, int index) const {
+    if (const HWND control = Control(id)) {
+        SendMessageA(control, IsCombo(Row(id)) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+}
+
 void Form::ApplyTextRows(const std::vector<ControlRow>& rows) const {
     for (const ControlRow& entry : rows) {
         if (entry.textRow != kNoRow) {

@@ -28,6 +28,10 @@ public:
     // The whole text of the control, any length; empty when there is no such control.
     [[nodiscard]] std::string Text(int id) const;
     void SetText(int id, const std::string& text) const;
+    // The lines of a list box or combo box, and which one is chosen (-1: none).
+    void SetItems(int id, const std::vector<std::string>& items) const;
+    [[nodiscard]] int Selected(int id) const;
+    void Select(int id, int index) const;
     // Every control with a text-table row takes its text from the table.
     void ApplyTextRows(const std::vector<ControlRow>& rows) const;
     void Show(int id, bool visible) const;

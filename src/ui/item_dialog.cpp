@@ -94,12 +94,6 @@ const FormTable& ItemDialogForm() {
     return form;
 }
 
-bool IsCombo(HWND control) {
-    char name[16] = {};
-    GetClassNameA(control, name, sizeof(name));
-    return lstrcmpiA(name, "COMBOBOX") == 0;
-}
-
 }  // namespace
 
 ItemDialog::ItemDialog(HINSTANCE instance, const Theme& theme)
@@ -112,12 +106,7 @@ void ItemDialog::OnCreate() {
     GetWindowRect(Control(IDC_FORM2_PANEL15), &background);
     frameHeight_ = (outer.bottom - outer.top) - (background.bottom - background.top);
     frameWidth_ = (outer.right - outer.left) - (background.right - background.left);
-    std::vector<std::string> priorities;
-    priorities.reserve(kPriorityRows.size());
-    for (const int row : kPriorityRows) {
-        priorities.emplace_back(TextTable::Row(row));
-    }
-    SetItems(IDC_FORM2_COMBOBOX2, priorities);
+    SetItems(IDC_FORM2_COMBOBOX2, TextTable::Texts(kPriorityRows));
     AddHint(Instance(), Handle(), Control(IDC_FORM2_SPEEDBUTTON1), TextTable::Row(kBrowseHintRow));
 }
 
@@ -151,32 +140,6 @@ void ItemDialog::ShowPage(int page) {
 void ItemDialog::Enable(int id, bool enabled) const {
     if (const HWND control = Control(id)) {
         EnableWindow(control, enabled ? TRUE : FALSE);
-    }
-}
-
-void ItemDialog::SetItems(int id, const std::vector<std::string>& items) const {
-    const HWND control = Control(id);
-    if (control == nullptr) {
-        return;
-    }
-    const bool combo = IsCombo(control);
-    SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items) {
-        SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    }
-}
-
-int ItemDialog::Selected(int id) const {
-    const HWND control = Control(id);
-    if (control == nullptr) {
-        return -1;
-    }
-    return static_cast<int>(SendMessageA(control, IsCombo(control) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-}
-
-void ItemDialog::Select(int id, int index) const {
-    if (const HWND control = Control(id)) {
-        SendMessageA(control, IsCombo(control) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
 }
 

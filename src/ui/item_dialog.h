@@ -38,10 +38,9 @@ public:
     [[nodiscard]] std::string Text(int id) const { return Controls().Text(id); }
     void SetText(int id, const std::string& text) const { Controls().SetText(id, text); }
     void Enable(int id, bool enabled) const;
-    // List boxes and combo boxes alike.
-    void SetItems(int id, const std::vector<std::string>& items) const;
-    [[nodiscard]] int Selected(int id) const;
-    void Select(int id, int index) const;
+    void SetItems(int id, const std::vector<std::string>& items) const { Controls().SetItems(id, items); }
+    [[nodiscard]] int Selected(int id) const { return Controls().Selected(id); }
+    void Select(int id, int index) const { Controls().Select(id, index); }
     [[nodiscard]] HWND Control(int id) const { return Controls().Control(id); }
 
 private:
