@@ -58,6 +58,11 @@ protected:
         return control;
     }
     std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+    // Waits until the control shows text (or the time is up) and returns what it shows then.
+    std::string TextOnceEqual(int id, const std::string& text, DWORD timeout_ms = kReactMs) const {
+        wine_driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);
+        return Text(id);
+    }
     bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
 
     // Saves the window as NAME_MODE.bmp once Talvane is idle, and checks the file holds it framed and painted.

@@ -39,12 +39,6 @@ protected:
         }
         return visible;
     }
-
-    // Waits until the control shows text (or the time is up) and returns what it shows then.
-    std::string TextOnceEqual(int id, const std::string& text, DWORD timeout_ms = kReactMs) const {
-        driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);
-        return Text(id);
-    }
 };
 
 // Fixtures whose tests begin with Talvane already on screen.

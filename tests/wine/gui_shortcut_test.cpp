@@ -54,6 +54,11 @@ protected:
 };
 
 TEST_F(ShortcutPage, LinksOnTheDesktopAndInTheStartMenuStartTheProgramAsAsked) {
+    ASSERT_TRUE(driver::HoverCenter(Control(IDC_FORM1_LABEL37)));
+    EXPECT_EQ(TextOnceEqual(IDC_FORM1_QUICKINFO_LINE2,
+                            "to enter it manually. Please use the browse button to enter the path."),
+              "to enter it manually. Please use the browse button to enter the path.")
+        << "the path label describes itself";
     ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT4, name_));
     EXPECT_FALSE(CreateEnabled()) << "no program yet";
     ASSERT_NO_FATAL_FAILURE(SetText(IDC_FORM1_EDIT5, program_));

@@ -147,6 +147,18 @@ TEST_F(StartupManager, ListsEveryPlantedItemWithItsSourceAndCheck) {
     EXPECT_FALSE(ApplyEnabled()) << "listing is no change";
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_FORM1_SPEEDBUTTON45))) << "nothing is selected yet";
     SaveScreenshot(app_->Main(), "page_startup_items");
+
+    // Entering the page again rebuilds the list from the stores, and Apply stays as the user left it.
+    ASSERT_TRUE(driver::ToggleListViewCheckWithSpace(List(), Row("TalvaneTest Sz")));
+    ASSERT_TRUE(ApplyEnabled());
+    ASSERT_TRUE(driver::Click(Control(IDC_FORM1_NAV_OPTIMIZER)));
+    ASSERT_TRUE(driver::Click(Control(IDC_FORM1_NAV_STARTUP)));
+    EXPECT_EQ(driver::ListViewItemChecked(List(), Row("TalvaneTest Sz")), true);
+    EXPECT_TRUE(ApplyEnabled());
+    // Cancel leaves without moving anything.
+    ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_CANCEL)));
+    EXPECT_EQ(app_->Proc().WaitForExit(5000), DWORD{0});
+    EXPECT_TRUE(driver::ReadRegistryValue(HKEY_CURRENT_USER, kRun, "TalvaneTest Sz"));
 }
 
 TEST_F(StartupManager, ApplyParksAFileAndAValueAndBringsThemBackUnchanged) {
