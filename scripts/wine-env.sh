@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Sourced: `. scripts/wine-env.sh MODE` exports the Wine environment of one test prefix.
-# Wine writes Desktop/Documents links and menu entries under $HOME, so HOME points into build/, one per mode: each
-# prefix's Desktop is a link into it, and modes run at once.
+# Wine writes menu entries and settings under $HOME, so HOME points into build/, one per mode, as the modes run at
+# once.
 
 talvane_wine_arch() {
     case "$1" in

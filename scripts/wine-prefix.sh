@@ -9,7 +9,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/wine-env.sh" "${1:-}"
 
 # Bump when the recipe below changes: stale prefixes are then rebuilt.
-recipe=3
+recipe=4
 stamp_name=.talvane-prefix
 base_want="recipe $recipe; $(wine --version)"
 mode_want="$base_want; $TALVANE_MODE"
@@ -32,6 +32,10 @@ make_base() {
             exit 1
         fi
         WINEPREFIX=$base wine_quiet wineboot -i
+        # wineboot links Desktop, Documents and the like to the $HOME it ran with; every mode is a copy of this base
+        # and the modes run at once, so the folders become the prefix's own, or one mode's files reach another's.
+        find "$base/drive_c/users" -mindepth 2 -maxdepth 2 -type l -print0 |
+            while IFS= read -r -d '' link; do rm "$link" && mkdir "$link"; done
         cp /usr/share/wine/fonts/* "$base/drive_c/windows/Fonts/"
         # A virtual desktop gives every window a Wine-drawn frame, also under a bare Xvfb without window manager.
         WINEPREFIX=$base wine_quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
