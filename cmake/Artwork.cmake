@@ -11,7 +11,7 @@ function(talvane_add_artwork)
     endif()
 
     set(script "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/svg-to-bmp.sh")
-    # name:size; the names are what the resource script refers to.
+    # name:size or name:WIDTHxHEIGHT; the names are what the resource script refers to.
     set(bitmaps
         apply:24 apply_disabled:24 cancel:24 help:24 homepage:24 about:24
         nav_optimizer:32 nav_sysinfo:32 nav_startup:32 nav_shortcut:32 nav_tweak:32
@@ -45,6 +45,13 @@ function(talvane_add_artwork)
         string(REPLACE ":" ";" entry "${entry}")
         list(GET entry 0 name)
         list(GET entry 1 size)
+        if(size MATCHES "^[1-9][0-9]*$")
+            set(dims "${size}x${size}")
+        elseif(size MATCHES "^[1-9][0-9]*x[1-9][0-9]*$")
+            set(dims "${size}")
+        else()
+            message(FATAL_ERROR "bad artwork size ${size} for ${name}")
+        endif()
         set(svg "${src_dir}/${name}.svg")
         set(bmp "${out_dir}/${name}.bmp")
         if(NOT EXISTS "${svg}")
@@ -54,7 +61,7 @@ function(talvane_add_artwork)
             COMMAND sh "${script}" bmp
                 "${TALVANE_RSVG_CONVERT}" "${TALVANE_IMAGEMAGICK}" ${size} "${svg}" "${bmp}"
             DEPENDS "${svg}" "${script}"
-            COMMENT "Rendering ${name}.bmp (${size}x${size})"
+            COMMENT "Rendering ${name}.bmp (${dims})"
             VERBATIM)
         list(APPEND outputs "${bmp}")
     endforeach()

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Turns one SVG into the bitmaps the resource script embeds.
-#   svg-to-bmp.sh bmp RSVG CONVERT SIZE in.svg out.bmp
+#   svg-to-bmp.sh bmp RSVG CONVERT SIZE|WIDTHxHEIGHT in.svg out.bmp
 #   svg-to-bmp.sh ico RSVG CONVERT in.svg out.ico SIZE...
 set -eu
 
@@ -18,11 +18,17 @@ shift 3
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/talvane-art.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT INT TERM
 
-render() { # size svg png
-    "$rsvg" --width "$1" --height "$1" --keep-aspect-ratio --format png \
-        --output "$3" "$2" || die "rsvg-convert failed on $2"
-    dims=$("$magick" "$3" -format '%wx%h' info:) || die "cannot read $3"
-    [ "$dims" = "$1x$1" ] || die "$2 rendered as $dims, wanted $1x$1"
+render() { # width height svg png
+    "$rsvg" --width "$1" --height "$2" --keep-aspect-ratio --format png \
+        --output "$4" "$3" || die "rsvg-convert failed on $3"
+    dims=$("$magick" "$4" -format '%wx%h' info:) || die "cannot read $4"
+    [ "$dims" = "$1x$2" ] || die "$3 rendered as $dims, wanted $1x$2"
+}
+
+positive() {
+    case $1 in
+    '' | 0* | *[!0-9]*) return 1 ;;
+    esac
 }
 
 u16() { od -An -tu2 -j "$2" -N2 "$1" | tr -d ' '; }
@@ -30,9 +36,17 @@ u32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 
 case $mode in
 bmp)
-    [ $# -eq 3 ] || die "bmp wants SIZE in.svg out.bmp"
-    size=$1 svg=$2 out=$3
-    render "$size" "$svg" "$tmp/a.png"
+    [ $# -eq 3 ] || die "bmp wants SIZE|WIDTHxHEIGHT in.svg out.bmp"
+    svg=$2 out=$3
+    # A strip of images is one row of cells, so it is wider than it is tall.
+    case $1 in
+    *x*) width=${1%%x*} height=${1#*x} ;;
+    *) width=$1 height=$1 ;;
+    esac
+    if ! positive "$width" || ! positive "$height"; then
+        die "bad size $1"
+    fi
+    render "$width" "$height" "$svg" "$tmp/a.png"
     # A hard alpha cut: Windows 98 masks by one colour, so any pixel blended
     # towards magenta would show as a pink fringe.
     "$magick" "$tmp/a.png" -alpha set -channel A -threshold 50% +channel \
@@ -51,7 +65,7 @@ ico)
     shift 2
     count=$#
     for size in "$@"; do
-        render "$size" "$svg" "$tmp/$size.png"
+        render "$size" "$size" "$svg" "$tmp/$size.png"
         set -- "$@" "$tmp/$size.png"
         shift
     done
