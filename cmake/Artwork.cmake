@@ -15,7 +15,7 @@ function(talvane_add_artwork)
     set(bitmaps
         apply:24 apply_disabled:24 cancel:24 help:24 homepage:24 about:24
         nav_optimizer:32 nav_sysinfo:32 nav_startup:32 nav_shortcut:32 nav_tweak:32
-        strip_title:16 strip_quickinfo:16)
+        strip_title:16 strip_quickinfo:16 facts:144x16)
     set(icon_sizes 16 32 48)
     get_filename_component(src_dir "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../res/art" ABSOLUTE)
     set(out_dir "${CMAKE_BINARY_DIR}/art")
