@@ -21,6 +21,11 @@ public:
     virtual std::string GetWindowsDirectory(std::size_t bufferSize) = 0;
     virtual std::string GetCurrentDirectory() = 0;
     virtual void Beep(std::uint32_t frequency, std::uint32_t milliseconds) = 0;
+    // GetComputerNameA and GetUserNameA; empty when the call fails.
+    virtual std::string GetComputerName() = 0;
+    virtual std::string GetUserName() = 0;
+    // VerLanguageNameA of GetSystemDefaultLangID: "English (United States)".
+    virtual std::string DefaultLanguageName() = 0;
 };
 
 }  // namespace talvane::platform

@@ -24,7 +24,8 @@ struct OsVersion {
     std::uint32_t platformId = 0;
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
-    std::uint32_t build = 0;
+    std::uint32_t build = 0;  // the low word only on 9x, whose high word repeats the version
+    std::string servicePack;  // "Service Pack 2"; empty without one
 };
 
 // GlobalMemoryStatus: 32-bit figures, capped or wrapped on large machines.

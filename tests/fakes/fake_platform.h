@@ -27,6 +27,9 @@ public:
     std::string systemDir = "C:\\WINDOWS\\system32";
     std::string windowsDir = "C:\\WINDOWS";
     std::string currentDir = "C:\\Program Files\\Talvane";
+    std::string computerName = "DESK";
+    std::string userName = "ana";
+    std::string languageName = "English (United States)";
     std::vector<std::pair<std::uint32_t, std::uint32_t>> beeps;
 
     // A machine of `bytes` physical memory, with both calls answering as real Windows does.
@@ -39,6 +42,9 @@ public:
     std::string GetWindowsDirectory(std::size_t bufferSize) override;
     std::string GetCurrentDirectory() override;
     void Beep(std::uint32_t frequency, std::uint32_t milliseconds) override;
+    std::string GetComputerName() override { return computerName; }
+    std::string GetUserName() override { return userName; }
+    std::string DefaultLanguageName() override { return languageName; }
 
 private:
     void Log(const std::string& entry) {

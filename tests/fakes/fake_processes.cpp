@@ -18,4 +18,20 @@ bool FakeProcesses::SetPriorityClass(std::uint32_t processId, std::uint32_t prio
     return true;
 }
 
+std::optional<platform::ProcessFacts> FakeProcesses::Inspect(std::uint32_t processId) {
+    const auto found = facts.find(processId);
+    if (found == facts.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+bool FakeProcesses::Terminate(std::uint32_t processId) {
+    if (facts.count(processId) == 0 || terminated.count(processId) != 0) {
+        return false;
+    }
+    terminated.insert(processId);
+    return true;
+}
+
 }  // namespace talvane::fakes

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,14 @@ public:
     };
     std::vector<PriorityChange> priorities;  // only those that were made
     bool refusePriority = false;             // every process refuses, as one that cannot be opened
+
+    std::optional<std::vector<platform::ProcessEntry>> snapshot;  // none: no ToolHelp or a failed snapshot
+    std::map<std::uint32_t, platform::ProcessFacts> facts;        // a process without facts cannot be opened
+    std::set<std::uint32_t> terminated;                           // only processes that have facts end
+
+    std::optional<std::vector<platform::ProcessEntry>> Snapshot() override { return snapshot; }
+    std::optional<platform::ProcessFacts> Inspect(std::uint32_t processId) override;
+    bool Terminate(std::uint32_t processId) override;
 
     std::uint32_t WinExec(const std::string& commandLine, int showCommand) override;
     bool SetPriorityClass(std::uint32_t processId, std::uint32_t priorityClass) override;

@@ -19,3 +19,5 @@
 #undef GetCurrentDirectory
 #undef ShellExecute
 #undef GetOpenFileName
+#undef GetComputerName
+#undef GetUserName

@@ -32,6 +32,9 @@ public:
     std::string GetWindowsDirectory(std::size_t bufferSize) override;
     std::string GetCurrentDirectory() override;
     void Beep(std::uint32_t frequency, std::uint32_t milliseconds) override;
+    std::string GetComputerName() override;
+    std::string GetUserName() override;
+    std::string DefaultLanguageName() override;
 };
 
 // shell32 (and the libraries it brings) is loaded only while it is used: the folders are read once at start,
@@ -48,6 +51,8 @@ public:
 
     // SHGetFileInfoA's small icon of a file, folder or program; none when the shell finds none.
     UniqueIcon SmallFileIcon(const std::string& path);
+    // ExtractIconExA's small icon of a program's first icon; none when it has none.
+    UniqueIcon SmallProgramIcon(const std::string& path);
     // SHBrowseForFolderA for file-system folders under the desktop; none when the user cancelled.
     std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title);
 

@@ -17,6 +17,7 @@ using PathFromIdListFn = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
 using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 using FileInfoFn = DWORD_PTR(WINAPI*)(LPCSTR, DWORD, SHFILEINFOA*, UINT, UINT);
 using BrowseForFolderFn = LPITEMIDLIST(WINAPI*)(LPBROWSEINFOA);
+using ExtractIconExFn = UINT(WINAPI*)(LPCSTR, int, HICON*, HICON*, UINT);
 
 constexpr std::size_t kPathBuffer = 261;
 
@@ -104,6 +105,21 @@ UniqueIcon Win32Shell::SmallFileIcon(const std::string& path) {
         return {};
     }
     return UniqueIcon(info.hIcon);
+}
+
+UniqueIcon Win32Shell::SmallProgramIcon(const std::string& path) {
+    const Use use(*this);
+    const auto extract = use.Find<ExtractIconExFn>("ExtractIconExA");
+    if (extract == nullptr) {
+        return {};
+    }
+    HICON small = nullptr;
+    // The count of icons extracted: 0 and UINT_MAX say none, whatever the handle holds.
+    const UINT extracted = extract(path.c_str(), 0, nullptr, &small, 1);
+    if (extracted == 0 || extracted == UINT_MAX) {
+        return {};
+    }
+    return UniqueIcon(small);
 }
 
 std::optional<std::string> Win32Shell::BrowseForFolder(HWND owner, const std::string& title) {

@@ -16,6 +16,8 @@ platform::OsVersion Win32System::GetVersion() {
     version.minor = info.dwMinorVersion;
     // 9x keeps the major and minor version in the high word of the build number.
     version.build = info.dwPlatformId == VER_PLATFORM_WIN32_NT ? info.dwBuildNumber : LOWORD(info.dwBuildNumber);
+    info.szCSDVersion[sizeof(info.szCSDVersion) - 1] = '\0';
+    version.servicePack = info.szCSDVersion;
     return version;
 }
 
@@ -85,6 +87,24 @@ std::string Win32System::GetCurrentDirectory() {
 
 void Win32System::Beep(std::uint32_t frequency, std::uint32_t milliseconds) {
     ::Beep(frequency, milliseconds);
+}
+
+std::string Win32System::GetComputerName() {
+    char name[256] = {};
+    DWORD size = sizeof(name);
+    return GetComputerNameA(name, &size) != FALSE ? std::string(name) : std::string();
+}
+
+std::string Win32System::GetUserName() {
+    char name[256] = {};
+    DWORD size = sizeof(name);
+    return GetUserNameA(name, &size) != FALSE ? std::string(name) : std::string();
+}
+
+std::string Win32System::DefaultLanguageName() {
+    char name[100] = {};
+    const DWORD length = VerLanguageNameA(GetSystemDefaultLangID(), name, sizeof(name));
+    return length > 0 && length < sizeof(name) ? std::string(name, length) : std::string();
 }
 
 }  // namespace talvane::win32
