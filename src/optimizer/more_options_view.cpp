@@ -9,6 +9,7 @@
 #include "ui/colour_list.h"
 #include "ui/common_dialogs.h"
 #include "ui/spin_field.h"
+#include "ui/tab_sheets.h"
 #include "ui/tray_icon_preview.h"
 
 namespace talvane {
@@ -53,8 +54,8 @@ struct HotkeyControl {
 };
 constexpr HotkeyControl kHotkeys[] = {{IDC_FORM4_EDIT2, Hotkey::FreeUp}, {IDC_FORM4_EDIT3, Hotkey::Toggle}};
 
-constexpr int kTabSheets[MoreOptions::kTabCount] = {IDC_FORM4_TABSHEET1, IDC_FORM4_TABSHEET2, IDC_FORM4_TABSHEET3,
-                                                    IDC_FORM4_TABSHEET4};
+const std::vector<int> kTabSheets = {IDC_FORM4_TABSHEET1, IDC_FORM4_TABSHEET2, IDC_FORM4_TABSHEET3,
+                                     IDC_FORM4_TABSHEET4};
 constexpr int kResourceWarning[] = {IDC_FORM4_PANEL2, IDC_FORM4_CHECKBOX4, IDC_FORM4_SPINEDIT6};
 
 const SpinControl* SpinWithId(int id) {
@@ -127,29 +128,8 @@ void MoreOptionsDialog::OnCreate() {
         SendMessageA(Controls().Control(hotkey.id), EM_LIMITTEXT, 1, 0);
     }
     SendMessageA(Controls().Control(IDC_FORM4_PROGRESSBAR1), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-    CreateTabs();
+    ui::AttachTabSheets(Controls(), IDC_FORM4_PAGECONTROL1, kTabSheets);
     Render();
-}
-
-void MoreOptionsDialog::CreateTabs() {
-    const HWND tabs = Controls().Control(IDC_FORM4_PAGECONTROL1);
-    for (int i = 0; i < MoreOptions::kTabCount; ++i) {
-        const ControlRow* sheet = Controls().Row(kTabSheets[i]);
-        std::string caption = sheet != nullptr ? TextTable::Text(sheet->textRow) : std::string();
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    }
-    // The pages cover exactly the area the control leaves for them below its tabs, however many rows those take.
-    RECT page;
-    GetClientRect(tabs, &page);
-    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-    MapWindowPoints(tabs, GetParent(tabs), reinterpret_cast<POINT*>(&page), 2);
-    for (const int sheet : kTabSheets) {
-        SetWindowPos(Controls().Control(sheet), nullptr, page.left, page.top, page.right - page.left,
-                     page.bottom - page.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
 }
 
 void MoreOptionsDialog::AttachSpinFields() {
@@ -308,11 +288,7 @@ void MoreOptionsDialog::Render() {
 }
 
 void MoreOptionsDialog::RenderTab() {
-    const auto selected = static_cast<int>(model_.SelectedTab());
-    SendMessageA(Controls().Control(IDC_FORM4_PAGECONTROL1), TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    for (int i = 0; i < MoreOptions::kTabCount; ++i) {
-        Controls().Show(kTabSheets[i], i == selected);
-    }
+    ui::ShowTabSheet(Controls(), IDC_FORM4_PAGECONTROL1, kTabSheets, static_cast<int>(model_.SelectedTab()));
 }
 
 void MoreOptionsDialog::RenderSpin(Spin spin) {

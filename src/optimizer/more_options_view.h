@@ -21,7 +21,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(const NMHDR& header);
 
-    void CreateTabs();
     void AttachSpinFields();
     void AddBrowseHint();
     void PressOk();

@@ -1,10 +1,9 @@
 #include "startup/startup_page_view.h"
 
-#include <array>
-
 #include "base/text_table.h"
 #include "control_ids.h"
 #include "ui/common_dialogs.h"
+#include "ui/report_list.h"
 
 namespace talvane {
 
@@ -14,12 +13,6 @@ constexpr int kTitleRow = 69;
 constexpr int kAddCaptionRow = 108;
 constexpr int kDeleteQuestionRow = 114;
 constexpr int kProgramFilterRow = 75;
-
-struct Column {
-    int row;
-    int width;
-};
-constexpr std::array<Column, 3> kColumns = {{{100, 170}, {101, 150}, {102, 350}}};
 
 // The check box is the state image: 1 unchecked, 2 checked.
 constexpr UINT kCheckedState = INDEXTOSTATEIMAGEMASK(2);
@@ -80,14 +73,7 @@ bool StartupPageView::Checked(int row) const {
 void StartupPageView::Build() {
     const HWND list = List();
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    for (std::size_t i = 0; i < kColumns.size(); ++i) {
-        std::string caption = TextTable::Text(kColumns[i].row);
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = caption.data();
-        column.cx = kColumns[i].width;
-        SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
-    }
+    ui::AddListColumns(list, {{100, 170}, {101, 150}, {102, 350}});
     icons_.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 16, 16));
     ListView_SetImageList(list, icons_.Get(), LVSIL_SMALL);
     EnableWindow(form_.Control(IDC_FORM1_SPEEDBUTTON45), FALSE);
@@ -109,25 +95,14 @@ void StartupPageView::Update_Startup_Item() {
     ImageList_SetBkColor(icons_.Get(), GetSysColor(COLOR_WINDOW));
     items_ = stores_.List();
     const platform::ShellLibraryHold hold(context_.shell);
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        const StartupItem& item = items_[i];
-        LVITEMA row{};
-        row.mask = LVIF_TEXT;
-        row.iItem = static_cast<int>(i);
-        std::string name = item.name;
-        row.pszText = name.data();
-        if (const win32::UniqueIcon icon = context_.shell.SmallFileIcon(item.iconPath)) {
-            row.mask |= LVIF_IMAGE;
-            row.iImage = ImageList_AddIcon(icons_.Get(), icon.Get());
-        }
-        const int index = static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+    for (const StartupItem& item : items_) {
+        const win32::UniqueIcon icon = context_.shell.SmallFileIcon(item.iconPath);
+        const int index = ui::AppendListRow(list, item.name, icon ? ImageList_AddIcon(icons_.Get(), icon.Get()) : -1);
         if (index < 0) {
             continue;
         }
-        std::string location = SourceLabel(item.source);
-        std::string command = item.command;
-        ListView_SetItemText(list, index, 1, location.data());
-        ListView_SetItemText(list, index, 2, command.data());
+        ui::SetListCell(list, index, 1, SourceLabel(item.source));
+        ui::SetListCell(list, index, 2, item.command);
         ListView_SetItemState(list, index, item.enabled ? kCheckedState : kUncheckedState, LVIS_STATEIMAGEMASK);
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);

@@ -167,7 +167,8 @@ DWORD StyleFor(const ControlRow& entry) {
         case ControlKind::Progress: return style;
         case ControlKind::Tabs: return style | WS_TABSTOP | TCS_MULTILINE;
         case ControlKind::ListView:
-            return style | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
+            return style | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS |
+                   LVS_NOSORTHEADER;
         case ControlKind::ListBox: return style | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
         case ControlKind::ComboEdit: return style | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
     }
