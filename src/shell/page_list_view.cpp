@@ -4,6 +4,7 @@
 #include "shell/plain_pages.h"
 #include "shortcut/shortcut_page_view.h"
 #include "startup/startup_page_view.h"
+#include "sysinfo/sysinfo_page_view.h"
 
 namespace talvane {
 
@@ -15,7 +16,7 @@ std::vector<std::unique_ptr<ui::Page>> CreatePages(AppContext& context, const ui
     pages.push_back(std::make_unique<OptimizerPageView>(context, form, host));
     pages.push_back(std::make_unique<StartupPageView>(context, form, host));
     pages.push_back(std::make_unique<ShortcutPageView>(context, form, host));
-    pages.push_back(std::make_unique<ui::PlainPage>(SystemInfoPageEntry(), memory));
+    pages.push_back(std::make_unique<SystemInfoPageView>(context, form, host));
     return pages;
 }
 

@@ -6,18 +6,10 @@ namespace talvane {
 
 namespace {
 
-constexpr int kRowSystemInfo = 70;
 constexpr int kRowTweak = 131;
 constexpr int kRowMoveCursor = 7;
 
 }  // namespace
-
-// The Windows tab shows first, so its topic is the page's.
-const ui::PlainPageEntry& SystemInfoPageEntry() {
-    static const ui::PlainPageEntry entry{IDC_FORM1_PAGE3,  IDC_FORM1_NAV_SYSINFO, kRowSystemInfo,
-                                          "::/Windows.htm", ui::Families::All,     {}};
-    return entry;
-}
 
 const ui::PlainPageEntry& TweakNtPageEntry() {
     static const ui::PlainPageEntry entry{IDC_FORM1_PAGE4,

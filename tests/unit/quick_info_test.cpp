@@ -35,7 +35,6 @@ TEST(QuickInfoTest, PagesDescribeTheirAreaAndTheirLabelsOnly) {
     const ui::PlainPage tweaks(TweakNtPageEntry(), memory);
     EXPECT_TRUE(tweaks.QuickInfo(IDC_FORM1_PAGE4));
     EXPECT_EQ(tweaks.QuickInfo(IDC_FORM1_CHECKBOX10)->second, "at one time. Recommended size: 128 MB.");
-    EXPECT_FALSE(ui::PlainPage(SystemInfoPageEntry(), memory).QuickInfo(IDC_FORM1_PAGE3)) << "no area description";
     EXPECT_TRUE(OptimizerPage::QuickInfo(IDC_FORM1_LABEL4, 512));
     EXPECT_FALSE(OptimizerPage::QuickInfo(IDC_FORM1_TRACKBAR1, 512)) << "sliders have no description";
 }

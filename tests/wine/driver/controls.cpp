@@ -114,21 +114,33 @@ std::optional<TrackbarState> ReadTrackbar(HWND trackbar) {
     return TrackbarState{static_cast<int>(*pos), static_cast<int>(*min), static_cast<int>(*max)};
 }
 
-std::optional<int> PressTrackbarKeys(HWND trackbar, int steps, DWORD timeout_ms) {
-    const auto before = ReadTrackbar(trackbar);
-    const auto line = SendWithTimeout(trackbar, TBM_GETLINESIZE, 0, 0);
-    if (!before || !line) {
-        return std::nullopt;
-    }
+namespace {
+
+// Posts |steps| presses of VK_RIGHT (steps > 0) or VK_LEFT, as a user with focus on the control would.
+bool PostArrowKeys(HWND control, int steps) {
     const UINT key = steps > 0 ? VK_RIGHT : VK_LEFT;
     const auto scan = static_cast<LPARAM>(MapVirtualKeyA(key, 0)) << 16;
     // Bit 24: the arrow keys are extended keys; bits 30 and 31 mark a release.
     const LPARAM down = 1 | scan | (LPARAM{1} << 24);
     const LPARAM up = down | (LPARAM{1} << 30) | static_cast<LPARAM>(0x80000000UL);
     for (int i = 0; i < std::abs(steps); ++i) {
-        if (!PostMessageA(trackbar, WM_KEYDOWN, key, down) || !PostMessageA(trackbar, WM_KEYUP, key, up)) {
-            return std::nullopt;
+        if (!PostMessageA(control, WM_KEYDOWN, key, down) || !PostMessageA(control, WM_KEYUP, key, up)) {
+            return false;
         }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> PressTrackbarKeys(HWND trackbar, int steps, DWORD timeout_ms) {
+    const auto before = ReadTrackbar(trackbar);
+    const auto line = SendWithTimeout(trackbar, TBM_GETLINESIZE, 0, 0);
+    if (!before || !line) {
+        return std::nullopt;
+    }
+    if (!PostArrowKeys(trackbar, steps)) {
+        return std::nullopt;
     }
     const long target =
         std::clamp<long>(before->pos + static_cast<long>(steps) * static_cast<long>(*line), before->min, before->max);
@@ -141,6 +153,22 @@ std::optional<int> PressTrackbarKeys(HWND trackbar, int steps, DWORD timeout_ms)
         },
         timeout_ms);
     return last;
+}
+
+std::optional<int> PressTabKeys(HWND tabs, int steps, DWORD timeout_ms) {
+    const auto before = SendWithTimeout(tabs, TCM_GETCURSEL, 0, 0);
+    if (!before || !PostArrowKeys(tabs, steps)) {
+        return std::nullopt;
+    }
+    const auto target = static_cast<LRESULT>(*before + steps);
+    std::optional<LRESULT> last;
+    WaitUntil(
+        [&] {
+            last = SendWithTimeout(tabs, TCM_GETCURSEL, 0, 0);
+            return last && *last == target;
+        },
+        timeout_ms);
+    return last ? std::optional<int>(static_cast<int>(*last)) : std::nullopt;
 }
 
 }  // namespace talvane::wine_driver

@@ -51,5 +51,8 @@ std::optional<TrackbarState> ReadTrackbar(HWND trackbar);
 // Posts |steps| presses of VK_RIGHT (steps > 0) or VK_LEFT to the trackbar, as a user with focus on it would,
 // and waits until the position reaches where those keys lead. Returns the position read last.
 std::optional<int> PressTrackbarKeys(HWND trackbar, int steps, DWORD timeout_ms = kSendTimeoutMs);
+// The same keys on a tab control, which changes its tab as the user's arrow keys do; the tab (TCM_GETCURSEL) read
+// last.
+std::optional<int> PressTabKeys(HWND tabs, int steps, DWORD timeout_ms = kSendTimeoutMs);
 
 }  // namespace talvane::wine_driver

@@ -130,10 +130,10 @@ bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask) {
     return done && *done != FALSE;
 }
 
-std::optional<int> FindListViewRow(HWND list_view, const std::string& caption) {
+std::optional<int> FindListViewRow(HWND list_view, const std::string& text, int column) {
     const auto count = ListViewItemCount(list_view);
     for (int row = 0; count && row < *count; ++row) {
-        if (ListViewItemText(list_view, row) == caption) {
+        if (ListViewItemText(list_view, row, column) == text) {
             return row;
         }
     }

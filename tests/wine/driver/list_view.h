@@ -20,8 +20,8 @@ std::optional<bool> ListViewItemChecked(HWND list_view, int item);
 
 // LVM_SETITEMSTATE with the LVITEMA in the target's memory.
 bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask);
-// The first row whose caption is exactly `caption`.
-std::optional<int> FindListViewRow(HWND list_view, const std::string& caption);
+// The first row whose cell in `column` is exactly `text`.
+std::optional<int> FindListViewRow(HWND list_view, const std::string& text, int column = 0);
 // Selects and focuses the row, then presses the space bar on the list, as a user toggles a check box by keyboard;
 // true once the check changed.
 bool ToggleListViewCheckWithSpace(HWND list_view, int item);
