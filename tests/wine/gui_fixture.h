@@ -64,6 +64,18 @@ protected:
         return Text(id);
     }
     bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
+    // Waits for Talvane's next message box, answers it and returns its text once it has gone; "<no box>" when none
+    // came.
+    std::string AnswerBox(int answer, DWORD timeout_ms = kReactMs) const {
+        const HWND box = wine_driver::WaitForMessageBox(app_->Proc().Id(), timeout_ms);
+        if (box == nullptr) {
+            return "<no box>";
+        }
+        const std::string text = wine_driver::MessageBoxText(box);
+        EXPECT_TRUE(wine_driver::AnswerMessageBox(box, answer));
+        EXPECT_TRUE(wine_driver::WaitUntil([&] { return IsWindow(box) == FALSE; }, kReactMs));
+        return text;
+    }
 
     // Saves the window as NAME_MODE.bmp once Talvane is idle, and checks the file holds it framed and painted.
     void SaveScreenshot(HWND window, const std::string& name) const {

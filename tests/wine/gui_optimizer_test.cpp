@@ -150,10 +150,7 @@ TEST_F(OptimizerPage, ClosingWithUnsavedChangesAsksAndYesSaves) {
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR1), 1), 65);
     PostMessageA(app_->Main(), WM_CLOSE, 0, 0);
-    HWND box = driver::WaitForMessageBox(app_->Proc().Id(), 5000);
-    ASSERT_NE(box, nullptr) << "closing with changes must ask";
-    EXPECT_EQ(driver::MessageBoxText(box), kUnsavedQuestion);
-    ASSERT_TRUE(driver::AnswerMessageBox(box, IDYES));
+    EXPECT_EQ(AnswerBox(IDYES, 5000), kUnsavedQuestion) << "closing with changes must ask";
     EXPECT_EQ(app_->Proc().WaitForExit(5000), DWORD{0});
     EXPECT_EQ(StoredNumber("Target Fre RAM"), 65u);
 }

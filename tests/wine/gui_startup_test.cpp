@@ -196,19 +196,15 @@ TEST_F(StartupManager, DeleteAsksAndRemovesOnlyTheChosenItemOfTwoWithOneName) {
     ASSERT_NO_FATAL_FAILURE(ShowPage());
     const int row = Row("TalvaneTest Twin");
     ASSERT_GE(row, 0);
-    ASSERT_TRUE(driver::SetListViewItemState(List(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+    ASSERT_TRUE(driver::SelectListViewRow(List(), row));
     ASSERT_TRUE(
         driver::WaitUntil([&] { return IsWindowEnabled(Control(IDC_FORM1_SPEEDBUTTON45)) != FALSE; }, kReactMs));
     const auto rows = driver::ListViewItemCount(List());
 
     for (const int answer : {IDNO, IDYES}) {
         ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_SPEEDBUTTON45)));
-        const HWND box = driver::WaitForMessageBox(app_->Proc().Id(), kReactMs);
-        ASSERT_NE(box, nullptr) << "Delete did not ask";
-        EXPECT_EQ(driver::MessageBoxText(box), "Are you sure want to delete TalvaneTest Twin");
-        ASSERT_TRUE(driver::AnswerMessageBox(box, answer));
+        EXPECT_EQ(AnswerBox(answer), "Are you sure want to delete TalvaneTest Twin");
         const int expectedRows = answer == IDNO ? *rows : *rows - 1;
-        EXPECT_TRUE(driver::WaitUntil([&] { return IsWindow(box) == FALSE; }, kReactMs));
         app_->Proc().WaitForIdle(kReactMs);
         EXPECT_TRUE(driver::WaitUntil([&] { return driver::ListViewItemCount(List()) == expectedRows; }, kReactMs));
         EXPECT_EQ(driver::ReadRegistryValue(HKEY_CURRENT_USER, kRun, "TalvaneTest Twin").has_value(), answer == IDNO);

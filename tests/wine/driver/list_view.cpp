@@ -130,6 +130,11 @@ bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask) {
     return done && *done != FALSE;
 }
 
+bool SelectListViewRow(HWND list_view, int item) {
+    constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
+    return SetListViewItemState(list_view, item, kChosen, kChosen);
+}
+
 std::optional<int> FindListViewRow(HWND list_view, const std::string& text, int column) {
     const auto count = ListViewItemCount(list_view);
     for (int row = 0; count && row < *count; ++row) {
@@ -141,9 +146,8 @@ std::optional<int> FindListViewRow(HWND list_view, const std::string& text, int 
 }
 
 bool ToggleListViewCheckWithSpace(HWND list_view, int item) {
-    constexpr UINT kChosen = LVIS_SELECTED | LVIS_FOCUSED;
     const auto before = ListViewItemChecked(list_view, item);
-    if (!before || !SetListViewItemState(list_view, item, kChosen, kChosen)) {
+    if (!before || !SelectListViewRow(list_view, item)) {
         return false;
     }
     PostMessageA(list_view, WM_KEYDOWN, VK_SPACE, 0x00390001);

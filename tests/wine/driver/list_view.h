@@ -20,6 +20,8 @@ std::optional<bool> ListViewItemChecked(HWND list_view, int item);
 
 // LVM_SETITEMSTATE with the LVITEMA in the target's memory.
 bool SetListViewItemState(HWND list_view, int item, UINT state, UINT mask);
+// Selects and focuses the row, as a click on it does.
+bool SelectListViewRow(HWND list_view, int item);
 // The first row whose cell in `column` is exactly `text`.
 std::optional<int> FindListViewRow(HWND list_view, const std::string& text, int column = 0);
 // Selects and focuses the row, then presses the space bar on the list, as a user toggles a check box by keyboard;
