@@ -61,8 +61,6 @@ TEST_F(SystemInfo, WindowsTabShowsTheMachineAndAnUptimeThatTicks) {
                                                          {"winxp64", "Windows XP"}};
     const std::string version = Value(IDC_FORM1_LISTVIEW3, "Version");
     EXPECT_EQ(version.rfind(versions.at(Config().mode), 0), 0u) << version;
-    const std::string build = Value(IDC_FORM1_LISTVIEW3, "Build Number");
-    EXPECT_TRUE(!build.empty() && build.find_first_not_of("0123456789") == std::string::npos) << build;
 
     const std::string uptime = Value(IDC_FORM1_LISTVIEW3, "System Up Time");
     EXPECT_NE(uptime.find(" seconds"), std::string::npos) << uptime;
