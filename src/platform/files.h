@@ -1,6 +1,7 @@
 // The file system, as far as the models look at it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,18 @@ public:
     virtual long DeletePath(const std::string& path) = 0;    // DeleteFileA
     virtual long MakeFolder(const std::string& path) = 0;    // CreateDirectoryA
     virtual long RemoveFolder(const std::string& path) = 0;  // RemoveDirectoryA: an empty folder only
+
+    // GetPrivateProfileStringA with a buffer of 2048 characters: `fallback` when the file, section or key is
+    // missing.
+    virtual std::string GetPrivateProfileString(const std::string& path,
+                                                const std::string& section,
+                                                const std::string& key,
+                                                const std::string& fallback) = 0;
+    // WritePrivateProfileStringA; no value deletes the key. False when the file could not be written.
+    virtual bool WritePrivateProfileString(const std::string& path,
+                                           const std::string& section,
+                                           const std::string& key,
+                                           const std::optional<std::string>& value) = 0;
 };
 
 }  // namespace talvane::platform

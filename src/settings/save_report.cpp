@@ -50,6 +50,11 @@ bool SaveReport::Check(long status, const std::string& what, bool machineWide, b
 }
 
 std::string SaveReport::Message() const {
+    const std::string rest = Unstopped();
+    return stop_.empty() || rest.empty() ? stop_ + rest : stop_ + "\n" + rest;
+}
+
+std::string SaveReport::Unstopped() const {
     std::string changes;
     if (!changes_.empty()) {
         changes = "These changes could not be made:";

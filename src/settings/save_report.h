@@ -35,11 +35,22 @@ public:
     // Records a change that could not be made; its line says `cause`.
     void ChangeFailed(const std::string& what, const std::string& cause) { changes_.push_back({what, cause}); }
 
+    // A write whose failure ends the save where it stands: nothing after it is written, read back or told to the
+    // engine. The message leads the report.
+    void Stop(const std::string& message) {
+        if (stop_.empty()) {
+            stop_ = message;
+        }
+    }
+    [[nodiscard]] bool Stopped() const { return !stop_.empty(); }
+
     // The engine was told to re-read and did not answer: what was saved is saved, but may not be in effect yet.
     void EngineDidNotConfirm() { engineUnconfirmed_ = true; }
 
     // Nothing to tell the user.
-    [[nodiscard]] bool Empty() const { return failures_.empty() && changes_.empty() && !engineUnconfirmed_; }
+    [[nodiscard]] bool Empty() const {
+        return failures_.empty() && changes_.empty() && !engineUnconfirmed_ && stop_.empty();
+    }
     [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
     [[nodiscard]] const std::vector<ChangeFailure>& ChangeFailures() const { return changes_; }
     [[nodiscard]] bool EngineUnconfirmed() const { return engineUnconfirmed_; }
@@ -47,6 +58,7 @@ public:
         failures_.clear();
         changes_.clear();
         engineUnconfirmed_ = false;
+        stop_.clear();
     }
 
     // One message for an "Information" box, a line per cause and one for the engine; empty when all went well.
@@ -55,9 +67,12 @@ public:
     void InformAndClear(platform::Prompts& prompts, platform::WindowId owner);
 
 private:
+    [[nodiscard]] std::string Unstopped() const;
+
     std::vector<SaveFailure> failures_;
     std::vector<ChangeFailure> changes_;
     bool engineUnconfirmed_ = false;
+    std::string stop_;
 };
 
 }  // namespace talvane

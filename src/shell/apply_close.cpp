@@ -8,6 +8,12 @@ bool ApplyClose::SaveNow(platform::WindowId owner) {
     report_.Clear();
     for (ui::Page* page : model_.Pages()) {
         page->Write(report_);
+        if (report_.Stopped()) {
+            // What was written stays written; the rest waits for the next Apply.
+            model_.MarkChanged();
+            report_.InformAndClear(prompts_, owner);
+            return false;
+        }
     }
     const bool saved = report_.Empty();
     if (saved) {

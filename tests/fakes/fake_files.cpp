@@ -177,4 +177,41 @@ long FakeFiles::RemoveFolder(const std::string& path) {
     return platform::kErrorSuccess;
 }
 
+void FakeFiles::PutProfileString(const std::string& path,
+                                 const std::string& section,
+                                 const std::string& key,
+                                 const std::string& value) {
+    profile_[{Folded(path), Folded(section), Folded(key)}] = value;
+}
+
+std::optional<std::string> FakeFiles::ProfileString(const std::string& path,
+                                                    const std::string& section,
+                                                    const std::string& key) const {
+    const auto found = profile_.find({Folded(path), Folded(section), Folded(key)});
+    return found == profile_.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+std::string FakeFiles::GetPrivateProfileString(const std::string& path,
+                                               const std::string& section,
+                                               const std::string& key,
+                                               const std::string& fallback) {
+    return ProfileString(path, section, key).value_or(fallback);
+}
+
+bool FakeFiles::WritePrivateProfileString(const std::string& path,
+                                          const std::string& section,
+                                          const std::string& key,
+                                          const std::optional<std::string>& value) {
+    if (Failure(path) != 0) {
+        return false;
+    }
+    ++profileWrites;
+    if (value) {
+        PutProfileString(path, section, key, *value);
+    } else {
+        profile_.erase({Folded(path), Folded(section), Folded(key)});
+    }
+    return true;
+}
+
 }  // namespace talvane::fakes

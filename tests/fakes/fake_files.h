@@ -2,7 +2,9 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/files.h"
@@ -32,6 +34,25 @@ public:
     long MakeFolder(const std::string& path) override;
     long RemoveFolder(const std::string& path) override;
 
+    // Profile (INI) entries, kept apart from the files' contents; sections and keys compare without case. A
+    // write to a path that FailPath names fails.
+    void PutProfileString(const std::string& path,
+                          const std::string& section,
+                          const std::string& key,
+                          const std::string& value);
+    [[nodiscard]] std::optional<std::string> ProfileString(const std::string& path,
+                                                           const std::string& section,
+                                                           const std::string& key) const;
+    std::string GetPrivateProfileString(const std::string& path,
+                                        const std::string& section,
+                                        const std::string& key,
+                                        const std::string& fallback) override;
+    bool WritePrivateProfileString(const std::string& path,
+                                   const std::string& section,
+                                   const std::string& key,
+                                   const std::optional<std::string>& value) override;
+    int profileWrites = 0;  // those that succeeded
+
 private:
     struct Entry {
         std::string path;  // as given, without a trailing "\"
@@ -45,6 +66,7 @@ private:
 
     std::vector<Entry> entries_;
     std::map<std::string, long> failing_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> profile_;
 };
 
 }  // namespace talvane::fakes

@@ -19,6 +19,7 @@ public:
 
     std::function<bool(WindowsFamily)> existsOn = [](WindowsFamily) { return true; };
     long writeStatus = 0;           // ERROR_SUCCESS
+    std::string stopWith;           // a write that ends the save
     std::function<void()> onRead;   // reading moves controls
     std::function<void()> onShown;  // showing refills
     std::optional<QuickInfoLines> areaInfo;
@@ -43,6 +44,9 @@ public:
     void Write(SaveReport& report) override {
         log_.Add(name_ + " write");
         report.Check(writeStatus, name_.c_str());
+        if (!stopWith.empty()) {
+            report.Stop(stopWith);
+        }
     }
     void Started(SaveReport& /*report*/) override { log_.Add(name_ + " started"); }
     void Shown(QuickInfoLines& /*quickInfo*/) override {

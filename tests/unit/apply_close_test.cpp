@@ -59,6 +59,18 @@ TEST_F(ApplyCloseTest, FailedWriteIsNamedAndApplyStaysEnabled) {
     EXPECT_NE(log.IndexOf("SendMessageTimeout 9 1105"), -1);
 }
 
+TEST_F(ApplyCloseTest, AStoppingWriteEndsTheSaveThere) {
+    windows.windows.push_back({9, "TForm1", "Talvane", false});
+    Create();
+    model.MarkChanged();
+    tweaks.stopWith = "Unable to write to C:\\WINDOWS\\SYSTEM.INI";
+    EXPECT_FALSE(apply.SaveNow(1));
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"tweaks write"})) << "nothing after it runs";
+    EXPECT_TRUE(model.ApplyEnabled());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, tweaks.stopWith);
+}
+
 TEST_F(ApplyCloseTest, SilentEngineIsToldButTheSaveStands) {
     windows.windows.push_back({9, "TForm1", "Talvane", false});
     windows.hung.insert(9);

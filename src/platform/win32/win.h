@@ -21,3 +21,5 @@
 #undef GetOpenFileName
 #undef GetComputerName
 #undef GetUserName
+#undef GetPrivateProfileString
+#undef WritePrivateProfileString

@@ -55,4 +55,22 @@ long Win32Files::RemoveFolder(const std::string& path) {
     return Status(RemoveDirectoryA(path.c_str()));
 }
 
+std::string Win32Files::GetPrivateProfileString(const std::string& path,
+                                                const std::string& section,
+                                                const std::string& key,
+                                                const std::string& fallback) {
+    char text[2048] = {};
+    const DWORD length =
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), text, sizeof(text), path.c_str());
+    return std::string(text, length < sizeof(text) ? length : 0);
+}
+
+bool Win32Files::WritePrivateProfileString(const std::string& path,
+                                           const std::string& section,
+                                           const std::string& key,
+                                           const std::optional<std::string>& value) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value ? value->c_str() : nullptr, path.c_str()) !=
+           FALSE;
+}
+
 }  // namespace talvane::win32

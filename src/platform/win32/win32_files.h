@@ -14,6 +14,14 @@ public:
     long DeletePath(const std::string& path) override;
     long MakeFolder(const std::string& path) override;
     long RemoveFolder(const std::string& path) override;
+    std::string GetPrivateProfileString(const std::string& path,
+                                        const std::string& section,
+                                        const std::string& key,
+                                        const std::string& fallback) override;
+    bool WritePrivateProfileString(const std::string& path,
+                                   const std::string& section,
+                                   const std::string& key,
+                                   const std::optional<std::string>& value) override;
 };
 
 }  // namespace talvane::win32
