@@ -122,6 +122,10 @@ public:
         return IsOpen() ? registry_->DeleteValue(key_, name) : kErrorInvalidHandle;
     }
 
+    [[nodiscard]] long DeleteSubKey(const std::string& subkey) {
+        return IsOpen() ? registry_->DeleteKey(key_, subkey) : kErrorInvalidHandle;
+    }
+
     [[nodiscard]] long EnumValueName(std::uint32_t index, std::string* name) const {
         return IsOpen() ? registry_->EnumValueName(key_, index, name) : kErrorInvalidHandle;
     }

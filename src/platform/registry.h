@@ -46,6 +46,8 @@ public:
                           const std::uint8_t* data,
                           std::uint32_t size) = 0;
     virtual long DeleteValue(KeyId key, const std::string& name) = 0;
+    // RegDeleteKeyA of a subkey that has no subkeys of its own; ERROR_FILE_NOT_FOUND when there is none.
+    virtual long DeleteKey(KeyId key, const std::string& subkey) = 0;
     // RegEnumValueA for the name alone; ERROR_NO_MORE_ITEMS after the last value.
     virtual long EnumValueName(KeyId key, std::uint32_t index, std::string* name) = 0;
     virtual long CloseKey(KeyId key) = 0;

@@ -246,6 +246,10 @@ long FakePerfRegistry::DeleteValue(platform::KeyId, const std::string&) {
     return platform::kErrorAccessDenied;
 }
 
+long FakePerfRegistry::DeleteKey(platform::KeyId, const std::string&) {
+    return platform::kErrorAccessDenied;
+}
+
 long FakePerfRegistry::EnumValueName(platform::KeyId, std::uint32_t, std::string*) {
     return platform::kErrorNoMoreItems;
 }

@@ -82,6 +82,7 @@ public:
                   const std::uint8_t* data,
                   std::uint32_t size) override;
     long DeleteValue(platform::KeyId key, const std::string& name) override;
+    long DeleteKey(platform::KeyId key, const std::string& subkey) override;
     long EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) override;
     long CloseKey(platform::KeyId key) override;
 

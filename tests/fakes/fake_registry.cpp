@@ -262,6 +262,25 @@ long FakeRegistry::DeleteValue(platform::KeyId key, const std::string& name) {
     return platform::kErrorSuccess;
 }
 
+long FakeRegistry::DeleteKey(platform::KeyId key, const std::string& subkey) {
+    const KeyPath* parent = nullptr;
+    if (const long status = CheckWrite(key, "", &parent); status != platform::kErrorSuccess) {
+        return status;
+    }
+    const KeyPath path{parent->first, parent->second + "\\" + Folded(subkey)};
+    if (keys_.count(path) == 0) {
+        return platform::kErrorFileNotFound;
+    }
+    const auto next = keys_.upper_bound(path);
+    if (next != keys_.end() && next->first.first == path.first &&
+        next->first.second.rfind(path.second + "\\", 0) == 0) {
+        return platform::kErrorAccessDenied;
+    }
+    Log("DeleteKey", path, "");
+    keys_.erase(path);
+    return platform::kErrorSuccess;
+}
+
 long FakeRegistry::EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) {
     const auto handle = handles_.find(key);
     if (handle == handles_.end()) {

@@ -72,6 +72,8 @@ public:
                   const std::uint8_t* data,
                   std::uint32_t size) override;
     long DeleteValue(platform::KeyId key, const std::string& name) override;
+    // A key with subkeys stays, with ERROR_ACCESS_DENIED, as Windows NT refuses it.
+    long DeleteKey(platform::KeyId key, const std::string& subkey) override;
     // Values come in the order they were first set, as Windows keeps them; a replaced value keeps its place.
     long EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) override;
     long CloseKey(platform::KeyId key) override;

@@ -42,6 +42,7 @@ public:
         return platform::kErrorAccessDenied;
     }
     long DeleteValue(platform::KeyId, const std::string&) override { return platform::kErrorAccessDenied; }
+    long DeleteKey(platform::KeyId, const std::string&) override { return platform::kErrorAccessDenied; }
     long EnumValueName(platform::KeyId, std::uint32_t, std::string*) override { return platform::kErrorNoMoreItems; }
     long CloseKey(platform::KeyId) override { return platform::kErrorSuccess; }
 };

@@ -79,6 +79,10 @@ long Win32Registry::DeleteValue(platform::KeyId key, const std::string& name) {
     return RegDeleteValueA(ToHkey(key), name.c_str());
 }
 
+long Win32Registry::DeleteKey(platform::KeyId key, const std::string& subkey) {
+    return RegDeleteKeyA(ToHkey(key), subkey.c_str());
+}
+
 long Win32Registry::EnumValueName(platform::KeyId key, std::uint32_t index, std::string* name) {
     // Value names run to 16383 characters; a smaller buffer would end the listing early with ERROR_MORE_DATA.
     std::vector<char> buffer(16384);
