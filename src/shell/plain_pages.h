@@ -5,7 +5,6 @@
 
 namespace talvane {
 
-const ui::PlainPageEntry& TweakNtPageEntry();
 const ui::PlainPageEntry& Tweak9xPageEntry();
 
 }  // namespace talvane

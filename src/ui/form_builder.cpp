@@ -25,6 +25,17 @@ const Theme* PanelTheme(HWND panel) {
 void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme) {
     RECT area;
     GetClientRect(panel, &area);
+    if ((entry.flags & kRoundedFrame) != 0) {
+        char parentClass[32] = {};
+        GetClassNameA(GetParent(panel), parentClass, sizeof(parentClass));
+        const ControlRow* parent = std::string(parentClass) == kPanelClass ? PanelRow(GetParent(panel)) : nullptr;
+        FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->surface : Surface::None));
+        const win32::UniquePen navy(CreatePen(PS_SOLID, 1, RGB(0, 0, 128)));
+        const win32::SelectGuard pen(dc, navy.Get());
+        const win32::SelectGuard brush(dc, theme.Brush(entry.surface));
+        RoundRect(dc, area.left, area.top, area.right, area.bottom, 8, 8);
+        return;
+    }
     FillRect(dc, &area, theme.Brush(entry.surface));
     if ((entry.flags & kTitleStrip) != 0) {
         RECT strip = area;

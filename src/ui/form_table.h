@@ -31,7 +31,7 @@ enum class ControlKind : std::uint8_t {
 };
 
 // Which palette colour a panel is painted with.
-enum class Surface : std::uint8_t { None, ButtonFace, Dark, Middle, Light };
+enum class Surface : std::uint8_t { None, ButtonFace, Dark, Middle, Light, Editor };
 
 enum class Art : std::uint8_t {
     None,
@@ -56,6 +56,7 @@ enum ControlFlag : std::uint32_t {
     kCentered = 1u << 3,
     kRaised = 1u << 4,
     kRightAligned = 1u << 5,
+    kRoundedFrame = 1u << 6,  // a navy rounded outline on its parent's surface
 };
 
 constexpr int kNoRow = -1;

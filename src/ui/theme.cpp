@@ -12,6 +12,7 @@ namespace {
 constexpr int kApplyDisabledSlot = 13;
 static_assert(static_cast<int>(Art::StripQuickInfo) < kApplyDisabledSlot);
 constexpr COLORREF kMaskColor = RGB(255, 0, 255);
+constexpr COLORREF kEditorColor = RGB(242, 244, 247);
 
 struct ArtResource {
     int resourceId;
@@ -61,6 +62,7 @@ Theme::Theme(HINSTANCE instance)
     if (handCursor_ == nullptr) {
         handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
     }
+    editor_.Reset(CreateSolidBrush(kEditorColor));
     SetPalette(DerivePalette(GetSysColor(COLOR_ACTIVECAPTION)));
 }
 
@@ -77,6 +79,7 @@ HBRUSH Theme::Brush(Surface surface) const {
         case Surface::Middle: return middle_.Get();
         case Surface::Light: return light_.Get();
         case Surface::ButtonFace: return GetSysColorBrush(COLOR_BTNFACE);
+        case Surface::Editor: return editor_.Get();
         case Surface::None: break;
     }
     return GetSysColorBrush(COLOR_BTNFACE);
@@ -87,6 +90,7 @@ COLORREF Theme::ColorOf(Surface surface) const {
         case Surface::Dark: return palette_.dark;
         case Surface::Middle: return palette_.middle;
         case Surface::Light: return palette_.light;
+        case Surface::Editor: return kEditorColor;
         case Surface::ButtonFace:
         case Surface::None: break;
     }

@@ -42,6 +42,7 @@ private:
     win32::UniqueBrush dark_;
     win32::UniqueBrush middle_;
     win32::UniqueBrush light_;
+    win32::UniqueBrush editor_;
     win32::UniqueFont normalFont_;
     win32::UniqueFont titleFont_;
     mutable std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply

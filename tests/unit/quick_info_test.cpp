@@ -4,7 +4,7 @@
 
 #include "control_ids.h"
 #include "optimizer/optimizer_page.h"
-#include "shell/plain_pages.h"
+#include "tweaks/nt_tweaks.h"
 
 namespace talvane {
 namespace {
@@ -32,9 +32,8 @@ TEST(QuickInfoTest, RowsGiveTheirLinesAndOthersNone) {
 
 TEST(QuickInfoTest, PagesDescribeTheirAreaAndTheirLabelsOnly) {
     const std::uint32_t memory = 512;  // the page holds on to the live figure
-    const ui::PlainPage tweaks(TweakNtPageEntry(), memory);
-    EXPECT_TRUE(tweaks.QuickInfo(IDC_FORM1_PAGE4));
-    EXPECT_EQ(tweaks.QuickInfo(IDC_FORM1_CHECKBOX10)->second, "at one time. Recommended size: 128 MB.");
+    EXPECT_TRUE(NtTweakQuickInfo(IDC_FORM1_PAGE4, memory));
+    EXPECT_EQ(NtTweakQuickInfo(IDC_FORM1_CHECKBOX10, memory)->second, "at one time. Recommended size: 128 MB.");
     EXPECT_TRUE(OptimizerPage::QuickInfo(IDC_FORM1_LABEL4, 512));
     EXPECT_FALSE(OptimizerPage::QuickInfo(IDC_FORM1_TRACKBAR1, 512)) << "sliders have no description";
 }

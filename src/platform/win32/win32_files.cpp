@@ -62,7 +62,7 @@ std::string Win32Files::GetPrivateProfileString(const std::string& path,
     char text[2048] = {};
     const DWORD length =
         GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), text, sizeof(text), path.c_str());
-    return std::string(text, length < sizeof(text) ? length : 0);
+    return {text, length < sizeof(text) ? length : 0};
 }
 
 bool Win32Files::WritePrivateProfileString(const std::string& path,

@@ -51,20 +51,39 @@ std::optional<int> ReadCheck(HWND button) {
     return static_cast<int>(*state);
 }
 
-std::optional<std::string> ReadComboItem(HWND combo, int index) {
-    // Asked in UTF-16: Wine 8 copies CB_GETLBTEXTA across processes without converting, so the ANSI reply
-    // arrives as UTF-16 bytes cut to the ANSI length.
+std::optional<int> ToggleCheckWithSpace(HWND button, DWORD timeout_ms) {
+    const auto before = ReadCheck(button);
+    const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(VK_SPACE, 0)) << 16;
+    const LPARAM up = down | (LPARAM{1} << 30) | static_cast<LPARAM>(0x80000000UL);
+    if (!before || !PostMessageA(button, WM_KEYDOWN, VK_SPACE, down) || !PostMessageA(button, WM_KEYUP, VK_SPACE, up)) {
+        return std::nullopt;
+    }
+    std::optional<int> now = before;
+    WaitUntil(
+        [&] {
+            now = ReadCheck(button);
+            return now != before;
+        },
+        timeout_ms);
+    return now;
+}
+
+namespace {
+
+// One line of a combo or list box, asked in UTF-16: Wine 8 copies the ANSI replies across processes without
+// converting, so they arrive as UTF-16 bytes cut to the ANSI length.
+std::optional<std::string> ReadItem(HWND control, UINT length_message, UINT text_message, int index) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+    if (!SendMessageTimeoutW(control, length_message, static_cast<WPARAM>(index), 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                              &length) ||
-        static_cast<LRESULT>(length) == CB_ERR) {
+        static_cast<LRESULT>(length) < 0) {
         return std::nullopt;
     }
     std::vector<wchar_t> wide(length + 1);
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()),
+    if (!SendMessageTimeoutW(control, text_message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()),
                              SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied) ||
-        static_cast<LRESULT>(copied) == CB_ERR) {
+        static_cast<LRESULT>(copied) < 0) {
         return std::nullopt;
     }
     const int wide_length = static_cast<int>(std::min<DWORD_PTR>(copied, length));
@@ -75,6 +94,12 @@ std::optional<std::string> ReadComboItem(HWND combo, int index) {
     std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
     WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, text.data(), bytes, nullptr, nullptr);
     return text;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadComboItem(HWND combo, int index) {
+    return ReadItem(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 std::optional<ComboState> ReadCombo(HWND combo) {
@@ -169,6 +194,22 @@ std::optional<int> PressTabKeys(HWND tabs, int steps, DWORD timeout_ms) {
         },
         timeout_ms);
     return last ? std::optional<int>(static_cast<int>(*last)) : std::nullopt;
+}
+
+std::optional<std::vector<std::string>> ReadListBox(HWND list) {
+    const auto count = SendWithTimeout(list, LB_GETCOUNT, 0, 0);
+    if (!count || *count < 0) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    for (int i = 0; i < static_cast<int>(*count); ++i) {
+        auto line = ReadItem(list, LB_GETTEXTLEN, LB_GETTEXT, i);
+        if (!line) {
+            return std::nullopt;
+        }
+        lines.push_back(std::move(*line));
+    }
+    return lines;
 }
 
 }  // namespace talvane::wine_driver

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace talvane::wine_driver {
 
@@ -30,6 +31,11 @@ bool Click(HWND button, DWORD timeout_ms = kSendTimeoutMs);
 bool PostClick(HWND button);
 
 std::optional<int> ReadCheck(HWND button);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
+// Posts a press and release of the space bar to a check box, as a user with focus on it gives them; the check read
+// once it changed, or after timeout_ms.
+std::optional<int> ToggleCheckWithSpace(HWND button, DWORD timeout_ms = kSendTimeoutMs);
+// Every line of a list box.
+std::optional<std::vector<std::string>> ReadListBox(HWND list);
 
 struct ComboState {
     int selected = CB_ERR;

@@ -133,4 +133,23 @@ bool DeleteRegistryTree(HKEY root, const std::string& sub_key) {
     return !RegistryKeyExists(root, sub_key);
 }
 
+SavedRegistryValues::SavedRegistryValues(HKEY root, std::string sub_key, std::vector<std::string> names)
+    : root_(root), sub_key_(std::move(sub_key)) {
+    for (auto& name : names) {
+        auto value = ReadRegistryValue(root_, sub_key_, name);
+        values_.emplace_back(std::move(name), std::move(value));
+    }
+}
+
+SavedRegistryValues::~SavedRegistryValues() {
+    for (const auto& [name, value] : values_) {
+        if (value) {
+            WriteRegistryValue(root_, sub_key_, name, value->type, value->data.data(),
+                               static_cast<DWORD>(value->data.size()));
+        } else {
+            DeleteRegistryValue(root_, sub_key_, name);
+        }
+    }
+}
+
 }  // namespace talvane::wine_driver

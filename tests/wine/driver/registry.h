@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace talvane::wine_driver {
@@ -37,5 +38,19 @@ bool WriteRegistryString(HKEY root, const std::string& sub_key, const std::strin
 bool DeleteRegistryValue(HKEY root, const std::string& sub_key, const std::string& name);
 // Removes a key with all its sub-keys, so a test starts from a known state. True if it is gone afterwards.
 bool DeleteRegistryTree(HKEY root, const std::string& sub_key);
+
+// Values a test changes, put back as they were (or removed again) when it ends.
+class SavedRegistryValues {
+public:
+    SavedRegistryValues(HKEY root, std::string sub_key, std::vector<std::string> names);
+    ~SavedRegistryValues();
+    SavedRegistryValues(const SavedRegistryValues&) = delete;
+    SavedRegistryValues& operator=(const SavedRegistryValues&) = delete;
+
+private:
+    HKEY root_;
+    std::string sub_key_;
+    std::vector<std::pair<std::string, std::optional<RegistryValue>>> values_;
+};
 
 }  // namespace talvane::wine_driver
