@@ -5,6 +5,7 @@
 #include "shortcut/shortcut_page_view.h"
 #include "startup/startup_page_view.h"
 #include "sysinfo/sysinfo_page_view.h"
+#include "tweaks/win9x_tweak_page_view.h"
 
 namespace talvane {
 
@@ -12,7 +13,7 @@ std::vector<std::unique_ptr<ui::Page>> CreatePages(AppContext& context, const ui
     const std::uint32_t& memory = context.sample.totalPhysMB;
     std::vector<std::unique_ptr<ui::Page>> pages;
     pages.push_back(std::make_unique<ui::PlainPage>(TweakNtPageEntry(), memory));
-    pages.push_back(std::make_unique<ui::PlainPage>(Tweak9xPageEntry(), memory));
+    pages.push_back(std::make_unique<Win9xTweakPageView>(context, form, host));
     pages.push_back(std::make_unique<OptimizerPageView>(context, form, host));
     pages.push_back(std::make_unique<StartupPageView>(context, form, host));
     pages.push_back(std::make_unique<ShortcutPageView>(context, form, host));

@@ -6,6 +6,5 @@
 namespace talvane {
 
 const ui::PlainPageEntry& TweakNtPageEntry();
-const ui::PlainPageEntry& Tweak9xPageEntry();
 
 }  // namespace talvane
