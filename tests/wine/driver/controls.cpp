@@ -51,6 +51,16 @@ std::optional<int> ReadCheck(HWND button) {
     return static_cast<int>(*state);
 }
 
+bool ToggleCheckWithSpace(HWND box, DWORD timeout_ms) {
+    const auto before = ReadCheck(box);
+    if (!before) {
+        return false;
+    }
+    PostMessageA(box, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    PostMessageA(box, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+    return WaitUntil([&] { return ReadCheck(box) != before; }, timeout_ms);
+}
+
 std::optional<std::string> ReadComboItem(HWND combo, int index) {
     // Asked in UTF-16: Wine 8 copies CB_GETLBTEXTA across processes without converting, so the ANSI reply
     // arrives as UTF-16 bytes cut to the ANSI length.

@@ -30,6 +30,8 @@ bool Click(HWND button, DWORD timeout_ms = kSendTimeoutMs);
 bool PostClick(HWND button);
 
 std::optional<int> ReadCheck(HWND button);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
+// The space bar pressed and released on a check box, as a user with focus on it would; true once it toggled.
+bool ToggleCheckWithSpace(HWND box, DWORD timeout_ms = kSendTimeoutMs);
 
 struct ComboState {
     int selected = CB_ERR;

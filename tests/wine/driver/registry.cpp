@@ -1,6 +1,7 @@
 #include "registry.h"
 
 #include <cstring>
+#include <utility>
 
 #include "win_owners.h"
 
@@ -131,6 +132,24 @@ bool DeleteRegistryTree(HKEY root, const std::string& sub_key) {
     }
     RegDeleteKeyA(root, sub_key.c_str());
     return !RegistryKeyExists(root, sub_key);
+}
+
+RestoredRegistryValue::RestoredRegistryValue(HKEY root, std::string sub_key, std::string name)
+    : root_(root),
+      sub_key_(std::move(sub_key)),
+      name_(std::move(name)),
+      key_existed_(RegistryKeyExists(root_, sub_key_)),
+      value_(ReadRegistryValue(root_, sub_key_, name_)) {}
+
+RestoredRegistryValue::~RestoredRegistryValue() {
+    if (value_) {
+        WriteRegistryValue(root_, sub_key_, name_, value_->type, value_->data.data(),
+                           static_cast<DWORD>(value_->data.size()));
+    } else if (key_existed_) {
+        DeleteRegistryValue(root_, sub_key_, name_);
+    } else {
+        DeleteRegistryTree(root_, sub_key_);
+    }
 }
 
 }  // namespace talvane::wine_driver

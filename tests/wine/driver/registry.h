@@ -38,4 +38,20 @@ bool DeleteRegistryValue(HKEY root, const std::string& sub_key, const std::strin
 // Removes a key with all its sub-keys, so a test starts from a known state. True if it is gone afterwards.
 bool DeleteRegistryTree(HKEY root, const std::string& sub_key);
 
+// A value a test changes, put back as it was when this was made: its data, or no value, and no key if there was none.
+class RestoredRegistryValue {
+public:
+    RestoredRegistryValue(HKEY root, std::string sub_key, std::string name);
+    ~RestoredRegistryValue();
+    RestoredRegistryValue(const RestoredRegistryValue&) = delete;
+    RestoredRegistryValue& operator=(const RestoredRegistryValue&) = delete;
+
+private:
+    HKEY root_;
+    std::string sub_key_;
+    std::string name_;
+    bool key_existed_;
+    std::optional<RegistryValue> value_;
+};
+
 }  // namespace talvane::wine_driver
