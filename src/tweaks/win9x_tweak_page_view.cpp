@@ -1,5 +1,6 @@
 #include "tweaks/win9x_tweak_page_view.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/text_table.h"
@@ -124,16 +125,14 @@ bool Win9xTweakPageView::Command(int controlId, int code) {
         }
         return true;
     }
-    for (const int box : kBoxes) {
-        if (controlId == box) {
-            // A click and the space bar both toggle the box and send this; a right click sends nothing.
-            if (code == BN_CLICKED) {
-                Changed();
-            }
-            return true;
-        }
+    if (std::find(kBoxes.begin(), kBoxes.end(), controlId) == kBoxes.end()) {
+        return false;
     }
-    return false;
+    // A click and the space bar both toggle the box and send this; a right click sends nothing.
+    if (code == BN_CLICKED) {
+        Changed();
+    }
+    return true;
 }
 
 }  // namespace talvane

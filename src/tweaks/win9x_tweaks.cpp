@@ -15,10 +15,10 @@ constexpr const char* kVcache = "vcache";
 constexpr const char* kEnh386 = "386Enh";
 constexpr const char* kSwapfileUsage = "ConservativeSwapfileUsage";
 constexpr const char* kPageBuffers = "PageBuffers";
-constexpr const char* kFileSystemKey = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+constexpr const char* kFileSystemKey = R"(SYSTEM\CurrentControlSet\Control\FileSystem)";
 constexpr const char* kContigAllocSize = "ContigFileAllocSize";
 constexpr std::uint32_t kContiguousSize = 512;
-constexpr const char* kTemplatesKey = "Software\\Microsoft\\Windows\\CurrentVersion\\FS Templates";
+constexpr const char* kTemplatesKey = R"(Software\Microsoft\Windows\CurrentVersion\FS Templates)";
 constexpr const char* kTemplatesName = "FS Templates";  // its default value, as the report names it
 
 // Writes the key's one change. Taking a tweak away from a key or value that is not there has nothing to do.
