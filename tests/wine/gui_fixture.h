@@ -17,6 +17,8 @@ namespace talvane::gui_test {
 
 // How long the program may take to react to a click, a key or a message.
 inline constexpr DWORD kReactMs = 3000;
+inline constexpr char kRestartQuestion[] =
+    "You must restart this computer for the changes to take affect. Do you want to restart your computer now?";
 
 class TalvaneTest : public testing::Test {
 protected:
@@ -75,6 +77,13 @@ protected:
         EXPECT_TRUE(wine_driver::AnswerMessageBox(box, answer));
         EXPECT_TRUE(wine_driver::WaitUntil([&] { return IsWindow(box) == FALSE; }, kReactMs));
         return text;
+    }
+
+    // Closing after a tweak changed offers to restart Windows; the test declines.
+    void CloseDecliningTheRestart() const {
+        ASSERT_TRUE(PostMessageA(app_->Main(), WM_CLOSE, 0, 0));
+        EXPECT_EQ(AnswerBox(IDNO), kRestartQuestion);
+        EXPECT_TRUE(app_->Proc().WaitForExit(5000)) << "Talvane did not close after the restart was declined";
     }
 
     // Saves the window as NAME_MODE.bmp once Talvane is idle, and checks the file holds it framed and painted.

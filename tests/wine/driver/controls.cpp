@@ -51,21 +51,14 @@ std::optional<int> ReadCheck(HWND button) {
     return static_cast<int>(*state);
 }
 
-std::optional<int> ToggleCheckWithSpace(HWND button, DWORD timeout_ms) {
-    const auto before = ReadCheck(button);
+bool ToggleCheckWithSpace(HWND box, DWORD timeout_ms) {
+    const auto before = ReadCheck(box);
     const LPARAM down = 1 | static_cast<LPARAM>(MapVirtualKeyA(VK_SPACE, 0)) << 16;
     const LPARAM up = down | (LPARAM{1} << 30) | static_cast<LPARAM>(0x80000000UL);
-    if (!before || !PostMessageA(button, WM_KEYDOWN, VK_SPACE, down) || !PostMessageA(button, WM_KEYUP, VK_SPACE, up)) {
-        return std::nullopt;
+    if (!before || !PostMessageA(box, WM_KEYDOWN, VK_SPACE, down) || !PostMessageA(box, WM_KEYUP, VK_SPACE, up)) {
+        return false;
     }
-    std::optional<int> now = before;
-    WaitUntil(
-        [&] {
-            now = ReadCheck(button);
-            return now != before;
-        },
-        timeout_ms);
-    return now;
+    return WaitUntil([&] { return ReadCheck(box) != before; }, timeout_ms);
 }
 
 namespace {

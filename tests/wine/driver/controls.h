@@ -31,9 +31,8 @@ bool Click(HWND button, DWORD timeout_ms = kSendTimeoutMs);
 bool PostClick(HWND button);
 
 std::optional<int> ReadCheck(HWND button);  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
-// Posts a press and release of the space bar to a check box, as a user with focus on it gives them; the check read
-// once it changed, or after timeout_ms.
-std::optional<int> ToggleCheckWithSpace(HWND button, DWORD timeout_ms = kSendTimeoutMs);
+// The space bar pressed and released on a check box, as a user with focus on it would; true once it toggled.
+bool ToggleCheckWithSpace(HWND box, DWORD timeout_ms = kSendTimeoutMs);
 // Every line of a list box.
 std::optional<std::vector<std::string>> ReadListBox(HWND list);
 

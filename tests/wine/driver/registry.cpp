@@ -1,6 +1,7 @@
 #include "registry.h"
 
 #include <cstring>
+#include <utility>
 
 #include "win_owners.h"
 
@@ -133,22 +134,21 @@ bool DeleteRegistryTree(HKEY root, const std::string& sub_key) {
     return !RegistryKeyExists(root, sub_key);
 }
 
-SavedRegistryValues::SavedRegistryValues(HKEY root, std::string sub_key, std::vector<std::string> names)
-    : root_(root), sub_key_(std::move(sub_key)) {
-    for (auto& name : names) {
-        auto value = ReadRegistryValue(root_, sub_key_, name);
-        values_.emplace_back(std::move(name), std::move(value));
-    }
-}
+RestoredRegistryValue::RestoredRegistryValue(HKEY root, std::string sub_key, std::string name)
+    : root_(root),
+      sub_key_(std::move(sub_key)),
+      name_(std::move(name)),
+      key_existed_(RegistryKeyExists(root_, sub_key_)),
+      value_(ReadRegistryValue(root_, sub_key_, name_)) {}
 
-SavedRegistryValues::~SavedRegistryValues() {
-    for (const auto& [name, value] : values_) {
-        if (value) {
-            WriteRegistryValue(root_, sub_key_, name, value->type, value->data.data(),
-                               static_cast<DWORD>(value->data.size()));
-        } else {
-            DeleteRegistryValue(root_, sub_key_, name);
-        }
+RestoredRegistryValue::~RestoredRegistryValue() {
+    if (value_) {
+        WriteRegistryValue(root_, sub_key_, name_, value_->type, value_->data.data(),
+                           static_cast<DWORD>(value_->data.size()));
+    } else if (key_existed_) {
+        DeleteRegistryValue(root_, sub_key_, name_);
+    } else {
+        DeleteRegistryTree(root_, sub_key_);
     }
 }
 

@@ -39,18 +39,20 @@ bool DeleteRegistryValue(HKEY root, const std::string& sub_key, const std::strin
 // Removes a key with all its sub-keys, so a test starts from a known state. True if it is gone afterwards.
 bool DeleteRegistryTree(HKEY root, const std::string& sub_key);
 
-// Values a test changes, put back as they were (or removed again) when it ends.
-class SavedRegistryValues {
+// A value a test changes, put back as it was when this was made: its data, or no value, and no key if there was none.
+class RestoredRegistryValue {
 public:
-    SavedRegistryValues(HKEY root, std::string sub_key, std::vector<std::string> names);
-    ~SavedRegistryValues();
-    SavedRegistryValues(const SavedRegistryValues&) = delete;
-    SavedRegistryValues& operator=(const SavedRegistryValues&) = delete;
+    RestoredRegistryValue(HKEY root, std::string sub_key, std::string name);
+    ~RestoredRegistryValue();
+    RestoredRegistryValue(const RestoredRegistryValue&) = delete;
+    RestoredRegistryValue& operator=(const RestoredRegistryValue&) = delete;
 
 private:
     HKEY root_;
     std::string sub_key_;
-    std::vector<std::pair<std::string, std::optional<RegistryValue>>> values_;
+    std::string name_;
+    bool key_existed_;
+    std::optional<RegistryValue> value_;
 };
 
 }  // namespace talvane::wine_driver

@@ -43,6 +43,21 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
            written == text.size();
 }
 
+std::optional<std::string> ReadTextFile(const std::string& path) {
+    const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    return text;
+}
+
 bool WriteShellLink(const std::string& link, const std::string& target, const std::string& arguments) {
     const win32::ComInit com;
     win32::ComPtr<IShellLinkA> shellLink;

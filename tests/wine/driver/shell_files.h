@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace talvane::wine_driver {
 
@@ -13,6 +14,27 @@ std::string ShellFolderPath(int csidl);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& text);
+// The whole file; none when it cannot be read.
+std::optional<std::string> ReadTextFile(const std::string& path);
+
+// A file a test changes, put back as it was when this was made, or deleted if there was none.
+class RestoredFile {
+public:
+    explicit RestoredFile(std::string path) : path_(std::move(path)), content_(ReadTextFile(path_)) {}
+    ~RestoredFile() {
+        if (content_) {
+            WriteTextFile(path_, *content_);
+        } else {
+            DeleteFileA(path_.c_str());
+        }
+    }
+    RestoredFile(const RestoredFile&) = delete;
+    RestoredFile& operator=(const RestoredFile&) = delete;
+
+private:
+    std::string path_;
+    std::optional<std::string> content_;
+};
 // A shell link written through IShellLinkA and IPersistFile.
 bool WriteShellLink(const std::string& link, const std::string& target, const std::string& arguments);
 
