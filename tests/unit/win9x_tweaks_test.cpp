@@ -96,14 +96,6 @@ TEST(Win9xTweaks, WriteLeavesEachTweakOnOrOff) {
     EXPECT_EQ(m.Read(128), "10000");
 }
 
-TEST(Win9xTweaks, RecommendedUnchecksOnlyTheLast) {
-    Win9xTweaks tweaks = AllChecked();
-    EXPECT_TRUE(tweaks.PressRecommended());
-    EXPECT_FALSE(tweaks.Checked(Win9xTweak::RamFirst));
-    EXPECT_TRUE(tweaks.Checked(Win9xTweak::DiskCache) && tweaks.Checked(Win9xTweak::ContiguousAllocation));
-    EXPECT_FALSE(tweaks.PressRecommended());
-}
-
 TEST(Win9xTweaks, UnwritableSystemIniStopsTheSave) {
     Machine m;
     m.registry.AddKey(RootKey::LocalMachine, kFileSystem);
