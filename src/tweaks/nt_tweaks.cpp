@@ -62,9 +62,9 @@ std::optional<std::uint32_t> StoredNumber(platform::Registry& registry, const st
     return key.ReadNumber(name);
 }
 
-// Opens for writing only when the stored value is not already `value`.
+// Opens for writing only when the value does not already read as `value`; a missing one reads as 0.
 void WriteNumber(platform::Registry& registry, const char* name, std::uint32_t value, SaveReport& report) {
-    if (StoredNumber(registry, name) == value) {
+    if (StoredNumber(registry, name).value_or(0) == value) {
         return;
     }
     RegKey key;
@@ -196,7 +196,8 @@ void WriteNtTweaks(platform::Registry& registry, NtTweaks& tweaks, SaveReport& r
             const std::string text = tweaks.Checked(timeout.tweak)
                                          ? std::to_string(tweaks.Timeout(timeout.tweak).Value())
                                          : std::to_string(timeout.windowsDefault);
-            if (readable && stored.ReadText(timeout.name) == text) {
+            const std::string windowsDefault = std::to_string(timeout.windowsDefault);
+            if ((readable ? stored.ReadText(timeout.name) : std::nullopt).value_or(windowsDefault) == text) {
                 continue;
             }
             if (!desktop.IsOpen() && opened == platform::kErrorSuccess) {

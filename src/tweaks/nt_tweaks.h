@@ -56,8 +56,9 @@ int RecommendedDiskCacheEntry(std::uint32_t totalPhysMB);
 
 // Sets the marks of tweaks that differ from their Windows default; never clears one.
 void ReadNtTweaks(platform::Registry& registry, NtTweaks& tweaks);
-// Writes every tweak; a value already stored as it would be written is left alone, so a user without rights over
-// the machine's keys is told only about the tweaks that need a change.
+// Writes every tweak; a value that already reads as it would be written (a missing one reads as the Windows
+// default) is left alone, so a user without rights over the machine's keys is told only about the tweaks that need
+// a change.
 void WriteNtTweaks(platform::Registry& registry, NtTweaks& tweaks, SaveReport& report);
 
 // Each returns whether anything changed.
