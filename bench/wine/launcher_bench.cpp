@@ -11,8 +11,11 @@
 #include "base/launcher_line.h"
 #include "base/memory_freeing.h"
 #include "platform/win32/win32_memory_reclaim.h"
+#include "timing.h"
 
 namespace {
+
+using talvane::bench::Median;
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -61,11 +64,6 @@ double UntilRecorded(const std::string& command, const std::string& record, cons
     CloseHandle(process.hProcess);
     Sleep(100);  // let the recorder's process end before the next start
     return seen ? Milliseconds(start, now) : -1;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 }  // namespace

@@ -16,26 +16,17 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_processes.h"
 #include "sysinfo/process_list.h"
+#include "timing.h"
 #include "ui/report_list.h"
 
 // No PSAPI header: the bench looks the functions up as the product does.
 namespace {
 
+using talvane::bench::Median;
+using talvane::bench::Now;
+
 using talvane::win32::UniqueHandle;
 using talvane::win32::UniqueIcon;
-
-double Now() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1e6 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 struct Split {
     double enumerate = 0;

@@ -10,8 +10,11 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "timing.h"
 
 namespace {
+
+using talvane::bench::Median;
 
 struct Sample {
     double milliseconds = 0;
@@ -72,11 +75,6 @@ bool RunOnce(const std::string& program, Sample& sample) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return data.found != nullptr;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 }  // namespace

@@ -14,8 +14,12 @@
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/win32_shell_links.h"
 #include "startup/startup_items.h"
+#include "timing.h"
 
 namespace {
+
+using talvane::bench::Median;
+using talvane::bench::Now;
 
 using talvane::win32::UniqueIcon;
 using talvane::win32::UniqueImageList;
@@ -23,19 +27,6 @@ using talvane::win32::UniqueKey;
 
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kValuePrefix = "TalvaneBench";
-
-double Now() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1e6 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 std::string ValueName(int index) {
     return kValuePrefix + std::to_string(index);

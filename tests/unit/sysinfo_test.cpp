@@ -121,15 +121,5 @@ TEST(SystemFactsTest, BrowserRowComesAndGoesWithItsKeyAndMovesTheUptimeRow) {
     EXPECT_EQ(bare.OpenHandles(), 0);
 }
 
-TEST(SystemFactsTest, MemoryRowsShowTheSample) {
-    MemorySample sample;
-    sample.memoryLoad = 37;
-    sample.totalPhysMB = TotalPhysMBFromBytes(255u * 1024u * 1024u + 4096u);
-    const auto rows = MemoryFacts(sample);
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[1].value, "37 %");
-    EXPECT_EQ(rows[2].value, "256 MB");
-}
-
 }  // namespace
 }  // namespace talvane
