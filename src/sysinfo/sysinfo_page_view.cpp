@@ -84,13 +84,8 @@ const std::vector<ControlRow>& SystemInfoPageView::Controls() const {
 }
 
 void SystemInfoPageView::Build() {
-    pictures_.Reset(ImageList_LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_FACTS), 16, 0, RGB(255, 0, 255),
-                                         IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    ImageList_SetBkColor(pictures_.Get(), RGB(255, 255, 255));
     for (const int id : {IDC_FORM1_LISTVIEW3, IDC_FORM1_LISTVIEW12}) {
-        const HWND list = form_.Control(id);
-        ListView_SetExtendedListViewStyle(list, kListStyle);
-        ListView_SetImageList(list, pictures_.Get(), LVSIL_SMALL);
+        ListView_SetExtendedListViewStyle(form_.Control(id), kListStyle);
     }
     ui::AddListColumns(form_.Control(IDC_FORM1_LISTVIEW3), {{129, 170}, {130, 220}});
     ui::AddListColumns(form_.Control(IDC_FORM1_LISTVIEW12), {{129, 230}, {130, 160, true}});
@@ -121,6 +116,7 @@ void SystemInfoPageView::ShowTab(int index) {
 }
 
 void SystemInfoPageView::FillFacts(HWND list, const std::vector<FactRow>& rows) {
+    LoadPictures();
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(list);
     for (const FactRow& fact : rows) {
@@ -132,6 +128,18 @@ void SystemInfoPageView::FillFacts(HWND list, const std::vector<FactRow>& rows) 
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
+}
+
+void SystemInfoPageView::LoadPictures() {
+    if (pictures_) {
+        return;
+    }
+    pictures_.Reset(ImageList_LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_FACTS), 16, 0, RGB(255, 0, 255),
+                                         IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    ImageList_SetBkColor(pictures_.Get(), RGB(255, 255, 255));
+    for (const int id : {IDC_FORM1_LISTVIEW3, IDC_FORM1_LISTVIEW12}) {
+        ListView_SetImageList(form_.Control(id), pictures_.Get(), LVSIL_SMALL);
+    }
 }
 
 void SystemInfoPageView::FillSystemFacts() {

@@ -31,6 +31,8 @@ public:
 
 private:
     void ShowTab(int index);
+    // The pictures are loaded when the page first shows, not while the window starts.
+    void LoadPictures();
     void FillSystemFacts();
     void FillMemoryFacts();
     void FillFacts(HWND list, const std::vector<FactRow>& rows);
