@@ -100,19 +100,33 @@ std::vector<ProcessRow> EnumerateProcesses(platform::Processes& processes, Windo
     return rows;
 }
 
-std::optional<std::string> KillQuestion(WindowsFamily family, const std::string& application) {
+bool KillProcess(platform::Processes& processes,
+                 platform::Prompts& prompts,
+                 platform::WindowId owner,
+                 WindowsFamily family,
+                 const std::string& application,
+                 const std::string& processIdText) {
     if (!HasProcessList(family)) {
-        return std::nullopt;
+        return false;
+    }
+    const std::string cannot = TextTable::Text(kCannotTerminateRow) + " " + Quoted(application);
+    const std::optional<std::uint32_t> processId = ProcessIdFromText(processIdText);
+    if (!processId) {
+        prompts.Inform(owner, cannot);
+        return false;
     }
     std::string question = TextTable::Text(kKillQuestionRow) + " " + Quoted(application) + "?";
     if (Is9xFamily(family)) {
         question += "\n" + TextTable::Text(kKillWarningRow) + "\n" + TextTable::Text(kKillWarningEndRow);
     }
-    return question;
-}
-
-std::string CannotTerminateText(const std::string& application) {
-    return TextTable::Text(kCannotTerminateRow) + " " + Quoted(application);
+    if (prompts.Confirm(owner, question) != platform::Answer::Yes) {
+        return false;
+    }
+    if (!processes.Terminate(*processId)) {
+        prompts.Inform(owner, cannot);
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::uint32_t> ProcessIdFromText(const std::string& text) {

@@ -8,6 +8,7 @@
 
 #include "base/windows_family.h"
 #include "platform/processes.h"
+#include "platform/prompts.h"
 
 namespace talvane {
 
@@ -35,10 +36,15 @@ std::string WorkingSetText(std::optional<std::uint64_t> bytes);
 // left out; on 9x every process is listed. Empty on the families without a list.
 std::vector<ProcessRow> EnumerateProcesses(platform::Processes& processes, WindowsFamily family);
 
-// The question asked before ending a process; none on the families that cannot end one.
-std::optional<std::string> KillQuestion(WindowsFamily family, const std::string& application);
-std::string CannotTerminateText(const std::string& application);
 // A process ID as a list row shows it; none for text that is not a whole number.
 std::optional<std::uint32_t> ProcessIdFromText(const std::string& text);
+// Kill Process for one row: asks (with the 9x warning on 98 and Me), ends the process and says when it cannot.
+// True when the process ended, so its row goes. Nothing happens on the families without a list.
+bool KillProcess(platform::Processes& processes,
+                 platform::Prompts& prompts,
+                 platform::WindowId owner,
+                 WindowsFamily family,
+                 const std::string& application,
+                 const std::string& processIdText);
 
 }  // namespace talvane

@@ -215,27 +215,16 @@ void SystemInfoPageView::SetPriority() {
                              priorityPage_);
 }
 
-void SystemInfoPageView::KillProcess() {
+void SystemInfoPageView::KillSelected() {
     const HWND list = form_.Control(IDC_FORM1_LISTVIEW4);
     const int row = SelectedProcess();
     if (row < 0) {
         return;
     }
-    const std::string name = ui::ListCell(list, row, 0);
-    const auto processId = ProcessIdFromText(ui::ListCell(list, row, 1));
-    if (!processId) {
-        context_.prompts.Inform(host_.Owner(), CannotTerminateText(name));
-        return;
-    }
-    const auto question = KillQuestion(context_.facts.family, name);
-    if (!question || context_.prompts.Confirm(host_.Owner(), *question) != platform::Answer::Yes) {
-        return;
-    }
-    if (context_.processes.Terminate(*processId)) {
+    if (KillProcess(context_.processes, context_.prompts, host_.Owner(), context_.facts.family,
+                    ui::ListCell(list, row, 0), ui::ListCell(list, row, 1))) {
         ListView_DeleteItem(list, row);  // the others keep their figures until the next refill
         EnableProcessButtons();
-    } else {
-        context_.prompts.Inform(host_.Owner(), CannotTerminateText(name));
     }
 }
 
@@ -246,7 +235,7 @@ bool SystemInfoPageView::Command(int controlId, int code) {
     switch (controlId) {
         case IDC_FORM1_REFRESH: UpdatePriority(); return true;
         case IDC_FORM1_SPEEDBUTTON60: SetPriority(); return true;
-        case IDC_FORM1_KILL: KillProcess(); return true;
+        case IDC_FORM1_KILL: KillSelected(); return true;
         default: return false;
     }
 }

@@ -39,7 +39,7 @@ private:
     void UpdatePriority();
     void EnableProcessButtons();
     void SetPriority();
-    void KillProcess();
+    void KillSelected();
     [[nodiscard]] int SelectedProcess() const;
 
     AppContext& context_;

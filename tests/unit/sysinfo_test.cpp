@@ -58,15 +58,43 @@ TEST(ProcessListTest, NtListsOnlyWhatItCanOpenAndNamesEveryRow) {
     EXPECT_TRUE(EnumerateProcesses(processes, WindowsFamily::WinXP).empty());
 }
 
-TEST(ProcessListTest, KillQuestionPerFamilyAndProcessIds) {
-    EXPECT_EQ(KillQuestion(WindowsFamily::WinXP, "a.exe"), "Do you want to Terminate \"a.exe\"?");
-    EXPECT_EQ(KillQuestion(WindowsFamily::WinMe, "a.exe"),
-              "Do you want to Terminate \"a.exe\"?\nIt''s possible the system becames instable or out of\n"
-              "control......");
-    EXPECT_FALSE(KillQuestion(WindowsFamily::NT4, "a.exe"));
-    EXPECT_EQ(CannotTerminateText("a.exe"), "Cannot terminate \"a.exe\"");
+TEST(ProcessListTest, KillAsksPerFamilyAndSaysWhenItCannot) {
+    using platform::Answer;
+    const std::string ask = "Do you want to Terminate \"a.exe\"?";
+    const std::string warning = "\nIt''s possible the system becames instable or out of\ncontrol......";
+    const std::string cannot = "Cannot terminate \"a.exe\"";
+    const struct {
+        WindowsFamily family;
+        const char* id;
+        bool running;
+        Answer answer;
+        std::vector<std::string> prompts;
+        bool ended;
+    } cases[] = {
+        {WindowsFamily::WinXP, "8", true, Answer::Yes, {ask}, true},
+        {WindowsFamily::WinMe, "8", true, Answer::Yes, {ask + warning}, true},
+        {WindowsFamily::WinXP, "8", true, Answer::No, {ask}, false},
+        {WindowsFamily::WinXP, "8", false, Answer::Yes, {ask, cannot}, false},
+        {WindowsFamily::WinXP, "8x", true, Answer::Yes, {cannot}, false},
+        {WindowsFamily::NT4, "8", true, Answer::Yes, {}, false},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeProcesses processes;
+        if (c.running) {
+            processes.facts[8] = {};
+        }
+        fakes::FakePrompts prompts;
+        prompts.answers.push_back(c.answer);
+        EXPECT_EQ(KillProcess(processes, prompts, 1, c.family, "a.exe", c.id), c.ended) << c.id;
+        std::vector<std::string> shown;
+        for (const auto& prompt : prompts.shown) {
+            shown.push_back(prompt.text);
+        }
+        EXPECT_EQ(shown, c.prompts) << c.id;
+        EXPECT_EQ(processes.terminated.count(8) != 0, c.ended);
+    }
     EXPECT_EQ(ProcessIdFromText("4294967295"), 4294967295u);
-    for (const char* bad : {"", "12a", "-1", "4294967296", " 1"}) {
+    for (const char* bad : {"", "-1", "4294967296", " 1"}) {
         EXPECT_FALSE(ProcessIdFromText(bad)) << bad;
     }
 }
