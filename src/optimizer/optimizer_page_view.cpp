@@ -15,29 +15,14 @@ constexpr std::array<int, 3> kScaleLabels = {IDC_FORM1_SCALE_TOP, IDC_FORM1_SCAL
 }  // namespace
 
 OptimizerPageView::OptimizerPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context),
+    : ui::IdentifiedPage({IDC_FORM1_PAGE0, IDC_FORM1_NAV_OPTIMIZER, kRowTitle, "::/RAM Optimizer.htm"}),
+      context_(context),
       form_(form),
       host_(host),
       page_([this] { host_.MarkChanged(); }),
       sampler_(context.clock, context.registry, context.facts, context.sample, history_) {}
 
 OptimizerPageView::~OptimizerPageView() = default;
-
-int OptimizerPageView::PanelId() const {
-    return IDC_FORM1_PAGE0;
-}
-
-int OptimizerPageView::NavId() const {
-    return IDC_FORM1_NAV_OPTIMIZER;
-}
-
-std::string OptimizerPageView::Title() const {
-    return TextTable::Row(kRowTitle);
-}
-
-std::string OptimizerPageView::HelpTopic() const {
-    return "::/RAM Optimizer.htm";
-}
 
 std::optional<QuickInfoLines> OptimizerPageView::QuickInfo(int controlId) const {
     return OptimizerPage::QuickInfo(controlId, context_.sample.totalPhysMB);

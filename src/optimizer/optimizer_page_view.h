@@ -16,17 +16,13 @@
 
 namespace talvane {
 
-class OptimizerPageView final : public ui::Page, private StatusView {
+class OptimizerPageView final : public ui::IdentifiedPage, private StatusView {
 public:
     OptimizerPageView(AppContext& context, const ui::Form& form, ui::PageHost& host);
     ~OptimizerPageView() override;
     OptimizerPageView(const OptimizerPageView&) = delete;
     OptimizerPageView& operator=(const OptimizerPageView&) = delete;
 
-    [[nodiscard]] int PanelId() const override;
-    [[nodiscard]] int NavId() const override;
-    [[nodiscard]] std::string Title() const override;
-    [[nodiscard]] std::string HelpTopic() const override;
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;
 

@@ -70,23 +70,10 @@ const std::vector<QuickInfoRow>& QuickInfoRows() {
 }  // namespace
 
 ShortcutPageView::ShortcutPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context), form_(form), host_(host) {}
-
-int ShortcutPageView::PanelId() const {
-    return IDC_FORM1_PAGE1;
-}
-
-int ShortcutPageView::NavId() const {
-    return IDC_FORM1_NAV_SHORTCUT;
-}
-
-std::string ShortcutPageView::Title() const {
-    return TextTable::Text(kTitleRow);
-}
-
-std::string ShortcutPageView::HelpTopic() const {
-    return "::/Shortcut.htm";
-}
+    : ui::IdentifiedPage({IDC_FORM1_PAGE1, IDC_FORM1_NAV_SHORTCUT, kTitleRow, "::/Shortcut.htm"}),
+      context_(context),
+      form_(form),
+      host_(host) {}
 
 std::optional<QuickInfoLines> ShortcutPageView::QuickInfo(int controlId) const {
     return QuickInfoFromRows(QuickInfoRows(), controlId, context_.sample.totalPhysMB);

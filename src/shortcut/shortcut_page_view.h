@@ -10,14 +10,10 @@
 
 namespace talvane {
 
-class ShortcutPageView final : public ui::Page {
+class ShortcutPageView final : public ui::IdentifiedPage {
 public:
     ShortcutPageView(AppContext& context, const ui::Form& form, ui::PageHost& host);
 
-    [[nodiscard]] int PanelId() const override;
-    [[nodiscard]] int NavId() const override;
-    [[nodiscard]] std::string Title() const override;
-    [[nodiscard]] std::string HelpTopic() const override;
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;
 

@@ -33,26 +33,11 @@ const std::vector<ControlRow>& PageControls() {
 }  // namespace
 
 StartupPageView::StartupPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context),
+    : ui::IdentifiedPage({IDC_FORM1_PAGE2, IDC_FORM1_NAV_STARTUP, kTitleRow, "::/Startup.htm"}),
+      context_(context),
       form_(form),
       host_(host),
       stores_(context.files, context.registry, context.links, context.facts) {}
-
-int StartupPageView::PanelId() const {
-    return IDC_FORM1_PAGE2;
-}
-
-int StartupPageView::NavId() const {
-    return IDC_FORM1_NAV_STARTUP;
-}
-
-std::string StartupPageView::Title() const {
-    return TextTable::Text(kTitleRow);
-}
-
-std::string StartupPageView::HelpTopic() const {
-    return "::/Startup.htm";
-}
 
 std::optional<QuickInfoLines> StartupPageView::QuickInfo(int /*controlId*/) const {
     return std::nullopt;

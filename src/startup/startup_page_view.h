@@ -13,14 +13,10 @@
 
 namespace talvane {
 
-class StartupPageView final : public ui::Page, private ui::ItemDialogPage {
+class StartupPageView final : public ui::IdentifiedPage, private ui::ItemDialogPage {
 public:
     StartupPageView(AppContext& context, const ui::Form& form, ui::PageHost& host);
 
-    [[nodiscard]] int PanelId() const override;
-    [[nodiscard]] int NavId() const override;
-    [[nodiscard]] std::string Title() const override;
-    [[nodiscard]] std::string HelpTopic() const override;
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;
 

@@ -56,19 +56,11 @@ constexpr DWORD kListStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
 }  // namespace
 
 SystemInfoPageView::SystemInfoPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context), form_(form), host_(host), priorityPage_(context.processes, [this] { UpdatePriority(); }) {}
-
-int SystemInfoPageView::PanelId() const {
-    return IDC_FORM1_PAGE3;
-}
-
-int SystemInfoPageView::NavId() const {
-    return IDC_FORM1_NAV_SYSINFO;
-}
-
-std::string SystemInfoPageView::Title() const {
-    return TextTable::Text(kTitleRow);
-}
+    : ui::IdentifiedPage({IDC_FORM1_PAGE3, IDC_FORM1_NAV_SYSINFO, kTitleRow, kTabTopics[0]}),
+      context_(context),
+      form_(form),
+      host_(host),
+      priorityPage_(context.processes, [this] { UpdatePriority(); }) {}
 
 std::string SystemInfoPageView::HelpTopic() const {
     const auto tab = static_cast<int>(SendMessageA(form_.Control(IDC_FORM1_PAGECONTROL), TCM_GETCURSEL, 0, 0));

@@ -12,13 +12,10 @@
 
 namespace talvane {
 
-class SystemInfoPageView final : public ui::Page {
+class SystemInfoPageView final : public ui::IdentifiedPage {
 public:
     SystemInfoPageView(AppContext& context, const ui::Form& form, ui::PageHost& host);
 
-    [[nodiscard]] int PanelId() const override;
-    [[nodiscard]] int NavId() const override;
-    [[nodiscard]] std::string Title() const override;
     [[nodiscard]] std::string HelpTopic() const override;
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;

@@ -84,27 +84,10 @@ int CheckIndex(int controlId) {
 }  // namespace
 
 NtTweakPageView::NtTweakPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context), form_(form), host_(host) {}
-
-int NtTweakPageView::PanelId() const {
-    return IDC_FORM1_PAGE4;
-}
-
-int NtTweakPageView::NavId() const {
-    return IDC_FORM1_NAV_TWEAK;
-}
-
-bool NtTweakPageView::ExistsOn(WindowsFamily family) const {
-    return IsNtFamily(family);
-}
-
-std::string NtTweakPageView::Title() const {
-    return TextTable::Text(kTitleRow);
-}
-
-std::string NtTweakPageView::HelpTopic() const {
-    return "::/TweakNT.htm";
-}
+    : ui::IdentifiedPage({IDC_FORM1_PAGE4, IDC_FORM1_NAV_TWEAK, kTitleRow, "::/TweakNT.htm", IsNtFamily}),
+      context_(context),
+      form_(form),
+      host_(host) {}
 
 std::optional<QuickInfoLines> NtTweakPageView::QuickInfo(int controlId) const {
     return NtTweakQuickInfo(controlId, context_.sample.totalPhysMB);

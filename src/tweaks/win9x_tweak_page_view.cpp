@@ -50,27 +50,10 @@ const std::vector<QuickInfoRow>& QuickInfoRows() {
 }  // namespace
 
 Win9xTweakPageView::Win9xTweakPageView(AppContext& context, const ui::Form& form, ui::PageHost& host)
-    : context_(context), form_(form), host_(host) {}
-
-int Win9xTweakPageView::PanelId() const {
-    return IDC_FORM1_PAGE5;
-}
-
-int Win9xTweakPageView::NavId() const {
-    return IDC_FORM1_NAV_TWEAK;
-}
-
-bool Win9xTweakPageView::ExistsOn(WindowsFamily family) const {
-    return Is9xFamily(family);
-}
-
-std::string Win9xTweakPageView::Title() const {
-    return TextTable::Text(kTitleRow);
-}
-
-std::string Win9xTweakPageView::HelpTopic() const {
-    return "::/Tweak9x.htm";
-}
+    : ui::IdentifiedPage({IDC_FORM1_PAGE5, IDC_FORM1_NAV_TWEAK, kTitleRow, "::/Tweak9x.htm", Is9xFamily}),
+      context_(context),
+      form_(form),
+      host_(host) {}
 
 std::optional<QuickInfoLines> Win9xTweakPageView::QuickInfo(int controlId) const {
     return QuickInfoFromRows(QuickInfoRows(), controlId, context_.sample.totalPhysMB);

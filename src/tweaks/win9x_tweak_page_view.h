@@ -10,15 +10,10 @@
 
 namespace talvane {
 
-class Win9xTweakPageView final : public ui::Page {
+class Win9xTweakPageView final : public ui::IdentifiedPage {
 public:
     Win9xTweakPageView(AppContext& context, const ui::Form& form, ui::PageHost& host);
 
-    [[nodiscard]] int PanelId() const override;
-    [[nodiscard]] int NavId() const override;
-    [[nodiscard]] bool ExistsOn(WindowsFamily family) const override;
-    [[nodiscard]] std::string Title() const override;
-    [[nodiscard]] std::string HelpTopic() const override;
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/quick_info.h"
+#include "base/text_table.h"
 #include "base/windows_family.h"
 #include "platform/types.h"
 #include "settings/save_report.h"
@@ -66,6 +67,32 @@ public:
     virtual bool Scrolled(int /*controlId*/) { return false; }
     // One of its controls sent a notification (an NMHDR and what follows it); true when it was the page's.
     virtual bool Notified(int /*controlId*/, const void* /*header*/) { return false; }
+};
+
+// What names a page: the shell finds, titles and helps a page by these alone.
+struct PageIdentity {
+    int panelId;
+    int navId;
+    int titleRow;
+    const char* helpTopic;
+    bool (*existsOn)(WindowsFamily) = nullptr;  // none: on every family
+};
+
+// A page whose names are its identity.
+class IdentifiedPage : public Page {
+public:
+    explicit IdentifiedPage(const PageIdentity& identity) : identity_(identity) {}
+
+    [[nodiscard]] int PanelId() const final { return identity_.panelId; }
+    [[nodiscard]] int NavId() const final { return identity_.navId; }
+    [[nodiscard]] bool ExistsOn(WindowsFamily family) const final {
+        return identity_.existsOn == nullptr || identity_.existsOn(family);
+    }
+    [[nodiscard]] std::string Title() const final { return TextTable::Text(identity_.titleRow); }
+    [[nodiscard]] std::string HelpTopic() const override { return identity_.helpTopic; }
+
+private:
+    PageIdentity identity_;
 };
 
 }  // namespace talvane::ui
