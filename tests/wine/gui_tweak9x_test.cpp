@@ -36,9 +36,6 @@ protected:
         GetPrivateProfileStringA(section, key, "<none>", text, sizeof(text), ini_.c_str());
         return text;
     }
-    std::string Vcache() const {
-        return Ini("vcache", "MinFileCache") + "/" + Ini("vcache", "MaxFileCache") + "/" + Ini("vcache", "CHUNKSIZE");
-    }
     // "10110": the boxes from top to bottom.
     std::string Boxes() const {
         std::string marks;
@@ -76,14 +73,8 @@ TEST_F(Tweak9x, ShowsAppliesAndRereadsTheStores) {
 
     ASSERT_TRUE(driver::ToggleCheckWithSpace(Control(IDC_FORM1_CHECKBOX8)));
     EXPECT_TRUE(ApplyEnabled()) << "the space bar changes a tweak as a click does";
+    // What each tweak writes when off is the model's, proven natively.
     ASSERT_TRUE(driver::Click(Control(IDC_FORM1_9X_DEFAULT)));
-    EXPECT_EQ(Boxes(), "00000");
-    ASSERT_NO_FATAL_FAILURE(Apply());
-    EXPECT_EQ(Vcache(), "0/0/0");
-    EXPECT_EQ(Ini("386Enh", "PageBuffers"), "<none>");
-    EXPECT_EQ(Ini("386Enh", "ConservativeSwapfileUsage"), "0");
-    EXPECT_FALSE(driver::ReadRegistryDword(HKEY_LOCAL_MACHINE, kFileSystem, kContig));
-    EXPECT_EQ(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kTemplates, ""), "Desktop");
     EXPECT_EQ(Boxes(), "00000");
 
     ASSERT_TRUE(driver::Click(Control(IDC_FORM1_9X_RECOMMENDED)));
