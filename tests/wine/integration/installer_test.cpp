@@ -88,15 +88,15 @@ protected:
         auto uninstall = driver::Process::Launch(driver::JoinPath(installDir_, "Uninstall.exe"), "/S", {}, &error);
         ASSERT_TRUE(uninstall) << error;
         ASSERT_EQ(uninstall->WaitForExit(kSetupMs), DWORD{0});
-        ASSERT_TRUE(driver::WaitUntil(
-            [&] { return !driver::RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }, kSetupMs))
+        ASSERT_TRUE(
+            driver::WaitUntil([&] { return !driver::RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }, kSetupMs))
             << "the uninstaller did not finish";
     }
 
     std::vector<std::string> ProgramFiles() const {
         std::vector<std::string> files;
-        for (const char* name : {"Talvane.exe", "VELK_98.exe", "VELK_ME.exe", "VELK_XP.exe", "Help.chm",
-                                 "Uninstall.exe"}) {
+        for (const char* name :
+             {"Talvane.exe", "VELK_98.exe", "VELK_ME.exe", "VELK_XP.exe", "Help.chm", "Uninstall.exe"}) {
             files.push_back(driver::JoinPath(installDir_, name));
         }
         files.push_back(driver::JoinPath(driver::WindowsDirectory(), "VelkLaunch.exe"));
