@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the i686 release, installs it into a Wine prefix and starts the control panel.
+# Builds the i686 release, installs it into a Wine prefix with TalvaneSetup.exe /S and starts the installed control
+# panel.
 # TALVANE_RUN_MODE picks the Windows version (default winxp). Without a display it runs under a private
 # Xvfb, saves build/screenshots/run.png after a few seconds and closes the program.
 set -euo pipefail
@@ -18,30 +19,26 @@ scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"
 
-# What the installer does: copy the programs and point the settings key at them, once.
-install_dir="$WINEPREFIX/drive_c/Program Files/Talvane"
-mkdir -p "$install_dir"
-cp build/$preset/src/*.exe "$install_dir/"
-# Launcher shortcuts start it from the Windows folder.
-cp "build/$preset/src/VelkLaunch.exe" "$WINEPREFIX/drive_c/windows/"
-if ! wine reg query 'HKCU\Software\Talvane' /v CurrentDir2 >/dev/null 2>&1; then
-    wine reg add 'HKCU\Software\Talvane' /v CurrentDir2 /d 'C:\Program Files\Talvane' /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Talvane' /v FirstTime /d 1 /f >/dev/null 2>&1
-fi
-
-start_panel() {
+# As a user installs it, then the installed control panel: the first start after installing takes the first-run
+# path (engine started, Run entry written).
+export setup="$PWD/build/$preset/installer/TalvaneSetup.exe"
+export install_dir="$WINEPREFIX/drive_c/Program Files/Talvane"
+install_and_start() {
+    if ! wine "$setup" /S '/D=C:\Program Files\Talvane'; then
+        echo "run: TalvaneSetup.exe /S failed" >&2
+        return 1
+    fi
     cd "$install_dir" && wine Talvane.exe
 }
 
 if [ -n "${DISPLAY:-}" ] && timeout 5 xdpyinfo >/dev/null 2>&1; then
-    start_panel
+    install_and_start
 else
     mkdir -p build/screenshots
-    export -f start_panel
-    export install_dir
+    export -f install_and_start
     scripts/with-xvfb.sh bash -c '
-        (cd "$install_dir" && wine Talvane.exe) &
-        sleep 6
+        install_and_start &
+        sleep 8
         import -window root build/screenshots/run.png && echo "run: no display; screenshot saved as build/screenshots/run.png"
         wineserver -k'
 fi
