@@ -53,7 +53,7 @@ protected:
 class MainWindowStart : public MainWindowTest {};
 class MainWindowNavigation : public StartedTest {};
 class MainWindowQuickInfo : public StartedTest {};
-class MainWindowHelp : public StartedTest {};
+class MainWindowHelp : public MainWindowTest {};
 class MainWindowClose : public StartedTest {};
 class MainWindowScreenshot : public StartedTest {};
 
@@ -215,28 +215,39 @@ TEST_F(MainWindowQuickInfo, HoverShowsItemHelpAndEmptyPageRestoresTheHint) {
     }
 }
 
-TEST_F(MainWindowHelp, HelpWithoutHelpFileNamesItAndKeepsRunning) {
-    const std::string help_file = driver::JoinPath(driver::DirectoryOf(Config().talvane_exe), "Help.chm");
-    if (GetFileAttributesA(help_file.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        GTEST_SKIP() << help_file << " exists";
+// Wine's viewer shows the help file's own caption and contents but leaves the topic pane blank (no browser engine),
+// so the topic itself is checked where the help file is built.
+TEST_F(MainWindowHelp, HelpOpensTheHelpFileInTheProgramsViewer) {
+    ASSERT_TRUE(StoreText("CurrentDir2", driver::DirectoryOf(Config().talvane_exe)));
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    for (const int page : {IDC_FORM1_NAV_OPTIMIZER, IDC_FORM1_NAV_SYSINFO}) {
+        SCOPED_TRACE(page);
+        ASSERT_TRUE(driver::Click(Control(page)));
+        ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_HELP)));
+        HWND viewer = driver::WaitForTopLevelWindow({app_->Proc().Id(), "HH Parent", "Talvane Help", true}, 10000);
+        ASSERT_NE(viewer, nullptr) << "no viewer with the help file's caption";
+        if (page == IDC_FORM1_NAV_OPTIMIZER) {
+            SaveScreenshot(viewer, "help_viewer");
+        }
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(driver::WaitUntil([&] { return IsWindow(viewer) == FALSE; }, kReactMs));
     }
+    EXPECT_TRUE(driver::Responsive(app_->Main()));
+}
+
+TEST_F(MainWindowHelp, HelpWithoutHelpFileNamesItAndKeepsRunning) {
+    const std::string folder = driver::TempFilePath("no_help");
+    ASSERT_TRUE(driver::EnsureDirectory(folder));
+    ASSERT_TRUE(StoreText("CurrentDir2", folder));
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
     // Posted: the handler may show a modal box, which a sent click would wait for.
     ASSERT_TRUE(driver::PostClick(Control(IDC_FORM1_HELP)));
     const std::string text = AnswerBox(IDOK);
-    EXPECT_NE(text.find(help_file), std::string::npos) << text;
-    for (const auto& window : app_->DismissOtherWindows()) {
-        std::printf("Help showed: %s\n", window.c_str());
-    }
-    // A viewer started as its own process (hh.exe) is not among the program's windows.
-    for (HWND viewer : driver::FindTopLevelWindows({0, "HH Parent", nullptr, true})) {
-        std::printf("Help viewer: \"%s\"\n", driver::CaptionOf(viewer).c_str());
-        PostMessageA(viewer, WM_CLOSE, 0, 0);
-    }
+    EXPECT_NE(text.find(driver::JoinPath(folder, "Help.chm")), std::string::npos) << text;
     EXPECT_TRUE(app_->Proc().Running()) << "exit code " << app_->Proc().WaitForExit(0).value_or(0);
     EXPECT_TRUE(driver::Responsive(app_->Main()));
-    EXPECT_TRUE(driver::WaitUntil([&] { return app_->OtherWindows().empty(); }, kReactMs))
-        << "a window opened by Help did not close";
-    EXPECT_EQ(VisibleMainWindows().size(), 1u);
+    EXPECT_TRUE(app_->OtherWindows().empty());
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(MainWindowClose, WmCloseExitsWithCodeZero) {

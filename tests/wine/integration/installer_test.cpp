@@ -175,7 +175,7 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     EXPECT_TRUE(driver::FileExists(launcherLink_));
 }
 
-TEST_F(Installer, InstallingAgainOverARunningEngineKeepsTheSettings) {
+TEST_F(Installer, InstallingAgainOverTheRunningProgramsClosesThemAndKeepsTheSettings) {
     ASSERT_NO_FATAL_FAILURE(Install());
     ASSERT_TRUE(driver::WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "Target Fre RAM", 77));
     ASSERT_TRUE(driver::WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime", "0"));
@@ -183,9 +183,13 @@ TEST_F(Installer, InstallingAgainOverARunningEngineKeepsTheSettings) {
     auto engine = driver::Process::Launch(driver::JoinPath(installDir_, EngineFile()), {}, installDir_, &error);
     ASSERT_TRUE(engine) << error;
     ASSERT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000));
+    auto panel = driver::Process::Launch(driver::JoinPath(installDir_, "Talvane.exe"), {}, installDir_, &error);
+    ASSERT_TRUE(panel) << error;
+    ASSERT_NE(driver::WaitForTopLevelWindow({panel->Id(), "TForm1", kPanelCaption, true}, 10000), nullptr);
 
     ASSERT_NO_FATAL_FAILURE(Install());
     EXPECT_TRUE(engine->WaitForExit(0)) << "the running engine was not closed";
+    EXPECT_TRUE(panel->WaitForExit(0)) << "the running control panel was not closed";
     EXPECT_EQ(driver::ReadRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "Target Fre RAM"), DWORD{77});
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "1");
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "CurrentDir2"), installDir_);
