@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <new>
 
+#include "base/cpu_usage.h"
+#include "base/perf_data.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_perf_registry.h"
-#include "optimizer/cpu_usage.h"
 #include "optimizer/load_history.h"
-#include "optimizer/perf_data.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The optimizer page's part of the once-a-second status tick: graph, engine switch and CPU load, in that order.
 #pragma once
 
+#include "base/cpu_usage.h"
 #include "base/memory_sample.h"
 #include "base/startup_facts.h"
-#include "optimizer/cpu_usage.h"
 #include "optimizer/load_history.h"
 #include "platform/clock.h"
 #include "platform/registry.h"

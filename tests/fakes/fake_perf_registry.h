@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "optimizer/perf_data.h"
+#include "base/perf_data.h"
 #include "platform/registry.h"
 
 namespace talvane::fakes {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "optimizer/cpu_usage.h"
-#include "optimizer/perf_data.h"
+#include "base/cpu_usage.h"
+#include "base/perf_data.h"
 
 namespace {
 

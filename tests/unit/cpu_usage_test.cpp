@@ -1,4 +1,4 @@
-#include "optimizer/cpu_usage.h"
+#include "base/cpu_usage.h"
 
 #include <gtest/gtest.h>
 

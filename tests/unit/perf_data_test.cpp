@@ -1,4 +1,4 @@
-#include "optimizer/perf_data.h"
+#include "base/perf_data.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "optimizer/cpu_usage.h"
+#include "base/cpu_usage.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "optimizer/perf_data.h"
+#include "base/perf_data.h"
 
 namespace talvane {
 
