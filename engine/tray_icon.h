@@ -23,9 +23,9 @@ enum TrayCommand : UINT {
 constexpr UINT kTrayCallbackMessage = WM_APP + 10;
 
 struct TrayLook {
-    std::string figure;         // at most three characters; empty shows no number
-    COLORREF textColour = 0;    // "TrayIconTextColor"
-    bool freeing = false;       // the "Recover RAM" look
+    std::string figure;       // at most three characters; empty shows no number
+    COLORREF textColour = 0;  // "TrayIconTextColor"
+    bool freeing = false;     // the "Recover RAM" look
     bool operator==(const TrayLook& other) const {
         return figure == other.figure && textColour == other.textColour && freeing == other.freeing;
     }

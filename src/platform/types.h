@@ -54,6 +54,7 @@ enum class ShellFolder : int {
     StartMenu = 0x000b,
     CommonPrograms = 0x0017,
     CommonStartup = 0x0018,
+    AppData = 0x001a,
 };
 
 // ShowWindow codes used with WinExec and ShellExecute.
