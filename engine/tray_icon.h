@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/win32/handles.h"
+
 namespace talvane::engine {
 
 // The menu's commands, sent to the owner as WM_COMMAND by the engine window itself after ShowMenu returns.
@@ -23,9 +25,9 @@ enum TrayCommand : UINT {
 constexpr UINT kTrayCallbackMessage = WM_APP + 10;
 
 struct TrayLook {
-    std::string figure;         // at most three characters; empty shows no number
-    COLORREF textColour = 0;    // "TrayIconTextColor"
-    bool freeing = false;       // the "Recover RAM" look
+    std::string figure;       // at most three characters; empty shows no number
+    COLORREF textColour = 0;  // "TrayIconTextColor"
+    bool freeing = false;     // the "Recover RAM" look
     bool operator==(const TrayLook& other) const {
         return figure == other.figure && textColour == other.textColour && freeing == other.freeing;
     }
@@ -57,8 +59,15 @@ public:
     UINT ShowMenu(const TrayMenu& menu);
 
 private:
+    bool Notify(HICON icon, const std::string& tip);
+
     HWND owner_;
-    // The implementation keeps the current icon (owned), look, tip and whether it is shown.
+    win32::UniqueIcon icon_;  // the picture the shell was last given
+    TrayLook iconLook_;       // what icon_ shows
+    TrayLook look_;           // what was last asked for, shown or not
+    std::string tip_;
+    bool wanted_ = false;  // Show was called and Hide not since
+    bool shown_ = false;   // the shell has the icon
 };
 
 }  // namespace talvane::engine
