@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/win32/handles.h"
+
 namespace talvane::engine {
 
 // The menu's commands, sent to the owner as WM_COMMAND by the engine window itself after ShowMenu returns.
@@ -57,8 +59,15 @@ public:
     UINT ShowMenu(const TrayMenu& menu);
 
 private:
+    bool Notify(HICON icon, const std::string& tip);
+
     HWND owner_;
-    // The implementation keeps the current icon (owned), look, tip and whether it is shown.
+    win32::UniqueIcon icon_;  // the picture the shell was last given
+    TrayLook iconLook_;       // what icon_ shows
+    TrayLook look_;           // what was last asked for, shown or not
+    std::string tip_;
+    bool wanted_ = false;  // Show was called and Hide not since
+    bool shown_ = false;   // the shell has the icon
 };
 
 }  // namespace talvane::engine

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every #include goes down the layers, never up, and no feature includes another:
 #   platform < base < settings < ui < features (optimizer, startup, shortcut, sysinfo, tweaks) < shell.
-# The engine and the launcher take base, settings, platform and the window base of ui only.
+# The engine and the launcher take base, settings, platform and the window base of ui only; the engine also
+# takes the drawing of its tray icon.
 # Prints each upward arrow and their count; fails when there is any. ROOT (default: this repository) is the tree
 # to check.
 set -euo pipefail
@@ -38,6 +39,7 @@ while IFS= read -r file; do
             engine | launcher)
                 case "$target" in
                     platform/* | base/* | settings/* | ui/window.h | "$from"/*) ;;
+                    ui/tray_icon_preview.h) [ "$from" = engine ] || bad="only the engine draws the tray icon" ;;
                     *) bad="the $from takes base, settings, platform and ui/window.h only" ;;
                 esac
                 ;;

@@ -1,7 +1,10 @@
-// The engine's tray icon as the More Options dialog previews it: the number 100 above a coloured bar.
+// The engine's tray icon, drawn once for both its users: the engine (16 x 16) and the More Options dialog's
+// samples (32 x 32), so that the samples show what the tray will.
 #pragma once
 
 #include "platform/win32/win.h"
+
+#include <string>
 
 #include "platform/win32/handles.h"
 
@@ -9,10 +12,14 @@ namespace talvane::ui {
 
 enum class TrayIconKind { Normal, Freeing };  // lime bar; yellow bar while RAM is being freed
 
-// A 32 x 32 icon built as the engine builds its own; empty when GDI fails.
-win32::UniqueIcon DrawTrayIconPreview(TrayIconKind kind, COLORREF textColour);
+constexpr int kTrayIconSize = 16;
+constexpr int kTrayPreviewSize = 32;
 
-// Where the engine starts a number of that size, so that up to three digits fit the icon.
-int TrayNumberLeft(int number);
+// Up to three characters of text in textColour above the bar; empty text draws the bar only. size is
+// kTrayIconSize or kTrayPreviewSize. Empty when GDI fails.
+win32::UniqueIcon DrawTrayIcon(int size, const std::string& text, TrayIconKind kind, COLORREF textColour);
+
+// The dialog's sample: the number 100 at 32 x 32.
+win32::UniqueIcon DrawTrayIconPreview(TrayIconKind kind, COLORREF textColour);
 
 }  // namespace talvane::ui

@@ -23,6 +23,8 @@ src/optimizer/a.cpp|startup/b.h|fail
 src/platform/a.h|base/b.h|fail
 engine/a.cpp|ui/form_table.h|fail
 engine/a.cpp|ui/window.h|pass
+engine/a.cpp|ui/tray_icon_preview.h|pass
+launcher/a.cpp|ui/tray_icon_preview.h|fail
 src/nowhere/a.h|base/b.h|fail
 ROWS
 exit $failed

@@ -43,6 +43,11 @@ struct IconTraits {
     static Handle Invalid() { return nullptr; }
     static void Close(Handle h) { DestroyIcon(h); }
 };
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle Invalid() { return nullptr; }
+    static void Close(Handle h) { DestroyMenu(h); }
+};
 struct ModuleTraits {
     using Handle = HMODULE;
     static Handle Invalid() { return nullptr; }
@@ -68,6 +73,7 @@ using UniqueBrush = platform::UniqueHandle<GdiTraits<HBRUSH>>;
 using UniquePen = platform::UniqueHandle<GdiTraits<HPEN>>;
 using UniqueFont = platform::UniqueHandle<GdiTraits<HFONT>>;
 using UniqueIcon = platform::UniqueHandle<IconTraits>;
+using UniqueMenu = platform::UniqueHandle<MenuTraits>;
 using UniqueModule = platform::UniqueHandle<ModuleTraits>;
 using UniqueImageList = platform::UniqueHandle<ImageListTraits>;
 using UniqueMemDc = platform::UniqueHandle<MemDcTraits>;
