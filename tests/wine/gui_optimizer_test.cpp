@@ -18,29 +18,11 @@ constexpr char kRunValue[] = "Talvane Professional";
 constexpr char kUnsavedQuestion[] =
     "There are unsaved changes in Talvane Professional. Do you want to apply the changes now?";
 
-// Every engine, real or fake, is asked to end, so each test starts with none running.
-void EndEngines() {
-    for (HWND window : driver::FindEngineWindows()) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    }
-    driver::WaitUntil([] { return driver::FindEngineWindows().empty(); }, 5000);
-}
-
-std::string EngineFileForMode(const std::string& mode) {
-    if (mode == "win98") {
-        return "VELK_98.exe";
-    }
-    if (mode == "winme") {
-        return "VELK_ME.exe";
-    }
-    return "VELK_XP.exe";
-}
-
 class OptimizerPage : public TalvaneTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(TalvaneTest::SetUp());
-        EndEngines();
+        driver::EndEngines();
         ASSERT_TRUE(driver::DeleteRegistryTree(HKEY_CURRENT_USER, driver::kSettingsKey));
         ASSERT_TRUE(driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKey, kRunValue));
     }
@@ -56,7 +38,7 @@ protected:
             EXPECT_TRUE(app_->Proc().WaitForExit(5000).has_value()) << "Talvane did not close";
         }
         TalvaneTest::TearDown();
-        EndEngines();
+        driver::EndEngines();
     }
 
     std::optional<int> Check(int id) const { return driver::ReadCheck(Control(id)); }
@@ -180,7 +162,7 @@ TEST_F(OptimizerPage, FirstRunStartsTheEngineOnceAndWritesTheRunEntry) {
     EXPECT_EQ(Check(IDC_FORM1_SPEEDBUTTON5), BST_CHECKED);
 
     ASSERT_EQ(app_->Close(5000), DWORD{0});
-    EndEngines();
+    driver::EndEngines();
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     Sleep(2000);
     EXPECT_TRUE(driver::FindEngineWindows().empty()) << "the next start must not start the engine";

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "host.h"
+#include "wait.h"
 #include "window_find.h"
 
 namespace talvane::wine_driver {
@@ -20,6 +21,13 @@ std::string SettingsLogPath(const std::string& log) {
 
 std::vector<HWND> FindEngineWindows() {
     return FindTopLevelWindows({0, kEngineClass, kEngineCaption, false});
+}
+
+void EndEngines() {
+    for (HWND window : FindEngineWindows()) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+    WaitUntil([] { return FindEngineWindows().empty(); }, 5000);
 }
 
 std::optional<FakeEngine> FakeEngine::Start(DWORD lifetime_ms, std::string* error) {

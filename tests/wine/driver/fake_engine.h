@@ -22,6 +22,8 @@ inline constexpr UINT kEngineReload = WM_USER + 81;
 
 // Every engine window of every process, shown or not.
 std::vector<HWND> FindEngineWindows();
+// Asks every engine, real or fake, to end and waits up to 5 s, so that a test starts and leaves with none running.
+void EndEngines();
 
 class FakeEngine {
 public:
