@@ -142,20 +142,6 @@ HWND WaitForWindow(const Program& program, bool hidden) {
     return nullptr;
 }
 
-double CpuMs(const Program& program) {
-    FILETIME created;
-    FILETIME exited;
-    FILETIME kernel;
-    FILETIME user;
-    if (!GetProcessTimes(program.process.Get(), &created, &exited, &kernel, &user)) {
-        return 0;
-    }
-    auto units = [](const FILETIME& time) {
-        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return static_cast<double>(units(kernel) + units(user)) / 10000.0;  // 100 ns units
-}
-
 double WorkingSetMB(const Program& program) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof(counters);
@@ -173,17 +159,22 @@ void Close(Program& program) {
     }
 }
 
-// A freeing runs on a thread of its own, so the engine has one thread more while it runs.
-class ThreadCounter {
+ULONGLONG Units(const FILETIME& time) {
+    return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
+// A process's threads. A freeing runs on a thread of its own, so the engine has one thread more while it runs.
+class Threads {
 public:
-    ThreadCounter() {
+    Threads() {
         const HMODULE kernel = GetModuleHandleA("kernel32.dll");
         snapshot_ = win32::LookUp<SnapshotFn>(kernel, "CreateToolhelp32Snapshot");
         first_ = win32::LookUp<ThreadFn>(kernel, "Thread32First");
         next_ = win32::LookUp<ThreadFn>(kernel, "Thread32Next");
+        open_ = win32::LookUp<OpenThreadFn>(kernel, "OpenThread");
     }
     // None where the system cannot list threads.
-    [[nodiscard]] std::optional<int> Count(DWORD processId) const {
+    [[nodiscard]] std::optional<std::vector<DWORD>> Ids(DWORD processId) const {
         if (snapshot_ == nullptr || first_ == nullptr || next_ == nullptr) {
             return std::nullopt;
         }
@@ -193,20 +184,75 @@ public:
         }
         THREADENTRY32 entry{};
         entry.dwSize = sizeof(entry);
-        int count = 0;
+        std::vector<DWORD> ids;
         for (BOOL more = first_(snapshot.Get(), &entry); more; more = next_(snapshot.Get(), &entry)) {
-            count += entry.th32OwnerProcessID == processId ? 1 : 0;
+            if (entry.th32OwnerProcessID == processId) {
+                ids.push_back(entry.th32ThreadID);
+            }
         }
-        return count;
+        return ids;
+    }
+    [[nodiscard]] std::optional<int> Count(DWORD processId) const {
+        const auto ids = Ids(processId);
+        return ids ? std::optional<int>(static_cast<int>(ids->size())) : std::nullopt;
+    }
+    // Kernel and user time of the threads alive now, ms; none when they cannot be read.
+    [[nodiscard]] std::optional<double> CpuMs(DWORD processId) const {
+        const auto ids = Ids(processId);
+        if (!ids || open_ == nullptr) {
+            return std::nullopt;
+        }
+        ULONGLONG total = 0;
+        for (const DWORD id : *ids) {
+            const win32::UniqueHandle thread(open_(THREAD_QUERY_INFORMATION, FALSE, id));
+            FILETIME created;
+            FILETIME exited;
+            FILETIME kernel;
+            FILETIME user;
+            if (thread && GetThreadTimes(thread.Get(), &created, &exited, &kernel, &user)) {
+                total += Units(kernel) + Units(user);
+            }
+        }
+        return static_cast<double>(total) / 10000.0;  // 100 ns units
     }
 
 private:
     using SnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
     using ThreadFn = BOOL(WINAPI*)(HANDLE, LPTHREADENTRY32);
+    using OpenThreadFn = HANDLE(WINAPI*)(DWORD, BOOL, DWORD);
     SnapshotFn snapshot_ = nullptr;
     ThreadFn first_ = nullptr;
     ThreadFn next_ = nullptr;
+    OpenThreadFn open_ = nullptr;
 };
+
+// Kernel and user time since start, ms, as the process's own account and as the sum over the threads alive now.
+// Some systems keep no true account for another process; a process can never have used less than its live
+// threads, so when it claims to, the threads' sum stands in (sound over an interval in which none starts or ends).
+struct CpuTime {
+    double process = 0;
+    std::optional<double> threads;
+    [[nodiscard]] bool ProcessTrusted() const { return !threads || *threads <= process; }
+    [[nodiscard]] double Ms(bool fromThreads) const { return fromThreads ? threads.value_or(0) : process; }
+};
+
+CpuTime CpuMs(const Program& program) {
+    CpuTime time;
+    FILETIME created;
+    FILETIME exited;
+    FILETIME kernel;
+    FILETIME user;
+    if (GetProcessTimes(program.process.Get(), &created, &exited, &kernel, &user)) {
+        time.process = static_cast<double>(Units(kernel) + Units(user)) / 10000.0;  // 100 ns units
+    }
+    time.threads = Threads().CpuMs(program.id);
+    return time;
+}
+
+// CPU ms per minute over the interval, from the same account at both ends.
+double PerMinute(const CpuTime& start, const CpuTime& end, double minutes, bool fromThreads) {
+    return (end.Ms(fromThreads) - start.Ms(fromThreads)) / minutes;
+}
 
 std::string ReadWhole(const std::string& path) {
     const win32::UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -241,7 +287,7 @@ struct Answers {
 };
 
 Answers AnswersWhileFreeing(const Program& engine) {
-    const ThreadCounter threads;
+    const Threads threads;
     const std::string history = HistoryPath();
     const std::string before = ReadWhole(history);
     const std::optional<int> idleThreads = threads.Count(engine.id);
@@ -316,21 +362,31 @@ int main(int argc, char** argv) {
         return 1;
     }
     Sleep(kSettleMs);
-    const double engineCpuStart = CpuMs(engine);
-    const double floorCpuStart = CpuMs(floor);
+    const CpuTime engineCpuStart = CpuMs(engine);
+    const CpuTime floorCpuStart = CpuMs(floor);
     const double idleStart = Now();
     Sleep(static_cast<DWORD>(seconds) * 1000);
     const double idleMinutes = (Now() - idleStart) / 60e6;
-    const double engineCpuPerMinute = (CpuMs(engine) - engineCpuStart) / idleMinutes;
-    const double floorCpuPerMinute = (CpuMs(floor) - floorCpuStart) / idleMinutes;
+    const CpuTime engineCpuEnd = CpuMs(engine);
+    const CpuTime floorCpuEnd = CpuMs(floor);
+    const bool engineThreads = !engineCpuStart.ProcessTrusted();
+    const double engineCpuPerMinute = PerMinute(engineCpuStart, engineCpuEnd, idleMinutes, engineThreads);
+    const double floorCpuPerMinute =
+        PerMinute(floorCpuStart, floorCpuEnd, idleMinutes, !floorCpuStart.ProcessTrusted());
     const double engineMB = WorkingSetMB(engine);
     const double floorMB = WorkingSetMB(floor);
     Close(floor);
 
-    std::printf(
-        "engine idle %d s: CPU %7.1f ms per minute (%.3f %% of one core; goal < 0.1 %%), floor window %.1f "
-        "ms per minute\n",
-        seconds, engineCpuPerMinute, engineCpuPerMinute / 600.0, floorCpuPerMinute);
+    if (engineCpuEnd.Ms(engineThreads) <= 0) {
+        // Starting took time; none at all means the system keeps no account of it.
+        std::printf("engine idle %d s: CPU time not reported by this system\n", seconds);
+    } else {
+        std::printf(
+            "engine idle %d s: CPU %.1f ms per minute%s (%.3f %% of one core; goal < 0.1 %%), floor window "
+            "%.1f ms per minute\n",
+            seconds, engineCpuPerMinute, engineThreads ? " summed over its threads" : "", engineCpuPerMinute / 600.0,
+            floorCpuPerMinute);
+    }
     std::printf("engine idle working set %7.2f MB, floor window %7.2f MB: %+.2f MB (goal within 2 MB)\n", engineMB,
                 floorMB, engineMB - floorMB);
 
