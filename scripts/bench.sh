@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks: native tick costs (Google Benchmark), and under Wine start-up against a minimal window and the
 # Startup Manager's list rebuild and the process list's refill against their bare system calls, and the launcher
-# against a direct start, and the installer's size and silent install and uninstall times.
+# against a direct start, the installer's size and silent install and uninstall times, and the engine's idle CPU
+# and memory against the minimal window and its answer time while it frees.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-winxp}
@@ -17,7 +18,8 @@ build/bench/bench/native/tick_bench
 
 cmake --preset "$preset" >/dev/null
 cmake --build "build/$preset" --target Talvane floor_window startup_bench tick_bench startup_list_bench \
-    VelkLaunch launch_recorder launcher_bench process_list_bench setup_bench talvane_installer >/dev/null
+    VelkLaunch launch_recorder launcher_bench process_list_bench setup_bench talvane_installer VELK_XP \
+    engine_bench >/dev/null
 scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"
@@ -29,4 +31,6 @@ scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" 
     "build/$preset/tests/wine/launch_recorder.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/process_list_bench.exe" 40 "$runs"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/setup_bench.exe" "$runs" "build/$preset/installer/TalvaneSetup.exe"
+scripts/with-xvfb.sh wine "build/$preset/bench/wine/engine_bench.exe" "build/$preset/src/VELK_XP.exe" "$floor" \
+    "${TALVANE_BENCH_IDLE_SECONDS:-60}"
 wineserver -k || true
