@@ -55,7 +55,9 @@ EngineWindow::EngineWindow(EngineState& state,
       registry_(registry),
       system_(system),
       family_(family),
+      systemClock_(clock),
       clock_(clock),
+      systemTimes_(IsNtKernel(family) && clock.GetSystemTimes().has_value()),
       cpuNt_(registry, clock),
       rules_(state.Settings(), clock_.NowMs()),
       worker_(IsNtKernel(family)),
@@ -135,7 +137,9 @@ void EngineWindow::Tick() {
 }
 
 std::optional<std::uint32_t> EngineWindow::ReadCpu() {
-    const int percent = IsNtKernel(family_) ? cpuNt_.Read() : CpuUsage9x(registry_);
+    const int percent = systemTimes_          ? cpuTimes_.Read(systemClock_)
+                        : IsNtKernel(family_) ? cpuNt_.Read()
+                                              : CpuUsage9x(registry_);
     return static_cast<std::uint32_t>(percent);
 }
 
