@@ -61,6 +61,7 @@ EngineWindow::EngineWindow(EngineState& state,
       cpuNt_(registry, clock),
       rules_(state.Settings(), clock_.NowMs()),
       worker_(IsNtKernel(family)),
+      resources_(family),
       tip_(kIdleTip) {}
 
 bool EngineWindow::Create(HINSTANCE instance) {
@@ -131,9 +132,18 @@ void EngineWindow::Tick() {
     const MemorySample sample = TakeMemorySample(system_);
     availMB_ = sample.availPhysMB;
     cpuPercent_ = ReadCpu();
+    WatchResources();
     const FreeingRules::Reading reading{clock_.NowMs(), sample.availPhysMB, sample.totalPhysMB, cpuPercent_};
     Request(rules_.Tick(reading));
     RefreshTray();
+}
+
+void EngineWindow::WatchResources() {
+    resourcesPercent_ = resources_.FreePercent();
+    const EngineOptions& options = state_.Settings().options;
+    if (resourceWarning_.Tick(resourcesPercent_, options.warnLowResources, options.warnLowResourcesPercent)) {
+        static_cast<void>(warningBox_.Show(LowResourcesText(*resourcesPercent_)));
+    }
 }
 
 std::optional<std::uint32_t> EngineWindow::ReadCpu() {
@@ -159,7 +169,7 @@ void EngineWindow::RefreshTray() {
         tray_->Hide();
         return;
     }
-    look_.figure = TrayFigure(options.trayIconInfo, TrayReadings{cpuPercent_, availMB_, std::nullopt});
+    look_.figure = TrayFigure(options.trayIconInfo, TrayReadings{cpuPercent_, availMB_, resourcesPercent_});
     look_.textColour = options.trayIconTextColor;
     look_.freeing = rules_.Running();
     static_cast<void>(tray_->Show(look_, tip_));

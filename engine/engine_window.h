@@ -15,7 +15,10 @@
 #include "engine/engine_state.h"
 #include "engine/freeing_rules.h"
 #include "engine/freeing_worker.h"
+#include "engine/resource_warning.h"
+#include "engine/system_resources.h"
 #include "engine/tray_icon.h"
+#include "engine/warning_box.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "platform/system.h"
@@ -39,6 +42,7 @@ protected:
 
 private:
     void Tick();
+    void WatchResources();
     void Reload();
     void RefreshTray();
     void RegisterHotkeys();
@@ -68,12 +72,16 @@ private:
     CpuUsageNt cpuNt_;
     FreeingRules rules_;
     FreeingWorker worker_;
+    SystemResources resources_;
+    ResourceWarning resourceWarning_;
+    WarningBox warningBox_;
     std::optional<TrayIcon> tray_;
     UINT taskbarCreated_ = 0;
 
     // Kept from tick to tick, so that the steady tick allocates nothing.
     std::uint32_t availMB_ = 0;
     std::optional<std::uint32_t> cpuPercent_;
+    std::optional<std::uint32_t> resourcesPercent_;  // Windows 98 and Me only
     TrayLook look_;
     std::string tip_;
     std::string historyPath_;  // found at the first freeing
