@@ -64,9 +64,14 @@ bool TrayIcon::Notify(HICON icon, const std::string& tip) {
 }
 
 bool TrayIcon::Show(const TrayLook& look, const std::string& tip) {
+    // Called every second: what the shell already shows is not sent again.
+    const bool unchanged = shown_ && icon_ && look == iconLook_ && tip == tip_;
     wanted_ = true;
     look_ = look;
     tip_ = tip;
+    if (unchanged) {
+        return true;
+    }
     if (icon_ && look == iconLook_) {
         return Notify(icon_.Get(), tip);
     }
