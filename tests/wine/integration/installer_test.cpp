@@ -125,15 +125,16 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     for (const auto& file : ProgramFiles()) {
         EXPECT_TRUE(driver::FileExists(file)) << file;
     }
-    // Every program and the installer carry the same version.
-    std::vector<std::string> versioned(ProgramFiles());
-    versioned.push_back(setup_);
+    // Every program and the installer carry the same version, and each program its own file name.
     const auto version = VersionText(setup_, "ProductVersion");
     ASSERT_TRUE(version);
-    for (const auto& file : versioned) {
-        if (file.find(".chm") == std::string::npos) {
+    for (const auto& file : ProgramFiles()) {
+        const std::string name = file.substr(file.rfind('\\') + 1);
+        if (name != "Help.chm") {
             EXPECT_EQ(VersionText(file, "ProductVersion"), version) << file;
-            EXPECT_TRUE(VersionText(file, "OriginalFilename")) << file;
+        }
+        if (name != "Help.chm" && name != "Uninstall.exe") {
+            EXPECT_EQ(VersionText(file, "OriginalFilename"), name) << file;
         }
     }
     for (const auto& link : MenuLinks()) {
