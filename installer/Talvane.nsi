@@ -9,6 +9,7 @@ Unicode false
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "WinMessages.nsh"
+!include "x64.nsh"
 
 !define PRODUCT "Talvane"
 !define SETTINGS_KEY "Software\Talvane"
@@ -100,6 +101,11 @@ FunctionEnd
 
 Function .onInit
 !ifdef X64
+    ${IfNot} ${RunningX64}
+        MessageBox MB_OK|MB_ICONSTOP "This Talvane Setup installs 64-bit programs, which need a 64-bit Windows." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     SetRegView 64
 !endif
 FunctionEnd
