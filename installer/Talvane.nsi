@@ -22,6 +22,8 @@ Unicode false
 !define ENGINE_CAPTION "Talvane"
 
 Name "${PRODUCT}"
+Caption "Talvane Setup"
+UninstallCaption "Talvane Uninstall"
 OutFile "${OUTFILE}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
