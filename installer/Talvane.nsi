@@ -59,6 +59,26 @@ VIAddVersionKey "OriginalFilename" "TalvaneSetup.exe"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Sends WM_CLOSE to `window` (when there is one) and keeps a handle to its process in `process` to wait on.
+!macro CLOSE_WINDOW window process
+    ${If} ${window} <> 0
+        !insertmacro WAIT_AND_CLOSE_PROCESS ${process}
+        System::Call 'user32::GetWindowThreadProcessId(p ${window}, *i .r5)'
+        ; SYNCHRONIZE: enough to wait for it.
+        System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r5) p .s'
+        Pop ${process}
+        SendMessage ${window} ${WM_CLOSE} 0 0 /TIMEOUT=1000
+    ${EndIf}
+!macroend
+
+!macro WAIT_AND_CLOSE_PROCESS process
+    ${If} ${process} <> 0
+        System::Call 'kernel32::WaitForSingleObject(p ${process}, i 5000)'
+        System::Call 'kernel32::CloseHandle(p ${process})'
+        StrCpy ${process} 0
+    ${EndIf}
+!macroend
+
 ; Closes the control panel and the engine before their files are replaced or removed. The control panel may ask
 ; about unapplied changes; until it is gone the user can retry or give up, so nothing is left half-done.
 !macro CLOSE_TALVANE un
@@ -74,16 +94,21 @@ Function ${un}CloseTalvane
     Quit
 close:
     StrCpy $2 0
+    StrCpy $3 0
+    StrCpy $4 0
     ${Do}
         FindWindow $0 "${WINDOW_CLASS}" "${PANEL_CAPTION}"
         FindWindow $1 "${WINDOW_CLASS}" "${ENGINE_CAPTION}"
         ${If} $0 = 0
         ${AndIf} $1 = 0
+            ; A process whose window is gone may hold its program file and its folder a moment longer.
+            !insertmacro WAIT_AND_CLOSE_PROCESS $3
+            !insertmacro WAIT_AND_CLOSE_PROCESS $4
             Return
         ${EndIf}
         ${If} $2 = 0
-            ${IfThen} $0 <> 0 ${|} SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=1000 ${|}
-            ${IfThen} $1 <> 0 ${|} SendMessage $1 ${WM_CLOSE} 0 0 /TIMEOUT=1000 ${|}
+            !insertmacro CLOSE_WINDOW $0 $3
+            !insertmacro CLOSE_WINDOW $1 $4
         ${EndIf}
         Sleep 100
         IntOp $2 $2 + 1
