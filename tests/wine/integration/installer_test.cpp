@@ -151,13 +151,15 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     std::string error;
     auto panel = driver::Process::Launch(driver::JoinPath(installDir_, "Talvane.exe"), {}, installDir_, &error);
     ASSERT_TRUE(panel) << error;
-    EXPECT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000))
-        << "the engine did not start";
-    EXPECT_EQ(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue),
-              driver::JoinPath(installDir_, EngineFile()));
-    EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");
     HWND main = driver::WaitForTopLevelWindow({panel->Id(), "TForm1", kPanelCaption, true}, 10000);
     ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000))
+        << "the engine did not start";
+    const std::string runEntry = driver::JoinPath(installDir_, EngineFile());
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] { return driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue) == runEntry; }, 5000))
+        << "no Run entry " << runEntry;
+    EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(panel->WaitForExit(10000), DWORD{0});
 
