@@ -9,6 +9,7 @@ Unicode false
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "WinMessages.nsh"
+!include "x64.nsh"
 
 !define PRODUCT "Talvane"
 !define SETTINGS_KEY "Software\Talvane"
@@ -21,6 +22,8 @@ Unicode false
 !define ENGINE_CAPTION "Talvane"
 
 Name "${PRODUCT}"
+Caption "Talvane Setup"
+UninstallCaption "Talvane Uninstall"
 OutFile "${OUTFILE}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -56,6 +59,26 @@ VIAddVersionKey "OriginalFilename" "TalvaneSetup.exe"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Sends WM_CLOSE to `window` (when there is one) and keeps a handle to its process in `process` to wait on.
+!macro CLOSE_WINDOW window process
+    ${If} ${window} <> 0
+        !insertmacro WAIT_AND_CLOSE_PROCESS ${process}
+        System::Call 'user32::GetWindowThreadProcessId(p ${window}, *i .r5)'
+        ; SYNCHRONIZE: enough to wait for it.
+        System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r5) p .s'
+        Pop ${process}
+        SendMessage ${window} ${WM_CLOSE} 0 0 /TIMEOUT=1000
+    ${EndIf}
+!macroend
+
+!macro WAIT_AND_CLOSE_PROCESS process
+    ${If} ${process} <> 0
+        System::Call 'kernel32::WaitForSingleObject(p ${process}, i 5000)'
+        System::Call 'kernel32::CloseHandle(p ${process})'
+        StrCpy ${process} 0
+    ${EndIf}
+!macroend
+
 ; Closes the control panel and the engine before their files are replaced or removed. The control panel may ask
 ; about unapplied changes; until it is gone the user can retry or give up, so nothing is left half-done.
 !macro CLOSE_TALVANE un
@@ -71,16 +94,21 @@ Function ${un}CloseTalvane
     Quit
 close:
     StrCpy $2 0
+    StrCpy $3 0
+    StrCpy $4 0
     ${Do}
         FindWindow $0 "${WINDOW_CLASS}" "${PANEL_CAPTION}"
         FindWindow $1 "${WINDOW_CLASS}" "${ENGINE_CAPTION}"
         ${If} $0 = 0
         ${AndIf} $1 = 0
+            ; A process whose window is gone may hold its program file and its folder a moment longer.
+            !insertmacro WAIT_AND_CLOSE_PROCESS $3
+            !insertmacro WAIT_AND_CLOSE_PROCESS $4
             Return
         ${EndIf}
         ${If} $2 = 0
-            ${IfThen} $0 <> 0 ${|} SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=1000 ${|}
-            ${IfThen} $1 <> 0 ${|} SendMessage $1 ${WM_CLOSE} 0 0 /TIMEOUT=1000 ${|}
+            !insertmacro CLOSE_WINDOW $0 $3
+            !insertmacro CLOSE_WINDOW $1 $4
         ${EndIf}
         Sleep 100
         IntOp $2 $2 + 1
@@ -100,6 +128,11 @@ FunctionEnd
 
 Function .onInit
 !ifdef X64
+    ${IfNot} ${RunningX64}
+        MessageBox MB_OK|MB_ICONSTOP "This Talvane Setup installs 64-bit programs, which need a 64-bit Windows." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     SetRegView 64
 !endif
 FunctionEnd

@@ -125,15 +125,16 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     for (const auto& file : ProgramFiles()) {
         EXPECT_TRUE(driver::FileExists(file)) << file;
     }
-    // Every program and the installer carry the same version.
-    std::vector<std::string> versioned(ProgramFiles());
-    versioned.push_back(setup_);
+    // Every program and the installer carry the same version, and each program its own file name.
     const auto version = VersionText(setup_, "ProductVersion");
     ASSERT_TRUE(version);
-    for (const auto& file : versioned) {
-        if (file.find(".chm") == std::string::npos) {
+    for (const auto& file : ProgramFiles()) {
+        const std::string name = file.substr(file.rfind('\\') + 1);
+        if (name != "Help.chm") {
             EXPECT_EQ(VersionText(file, "ProductVersion"), version) << file;
-            EXPECT_TRUE(VersionText(file, "OriginalFilename")) << file;
+        }
+        if (name != "Help.chm" && name != "Uninstall.exe") {
+            EXPECT_EQ(VersionText(file, "OriginalFilename"), name) << file;
         }
     }
     for (const auto& link : MenuLinks()) {
@@ -150,13 +151,15 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     std::string error;
     auto panel = driver::Process::Launch(driver::JoinPath(installDir_, "Talvane.exe"), {}, installDir_, &error);
     ASSERT_TRUE(panel) << error;
-    EXPECT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000))
-        << "the engine did not start";
-    EXPECT_EQ(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue),
-              driver::JoinPath(installDir_, EngineFile()));
-    EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");
     HWND main = driver::WaitForTopLevelWindow({panel->Id(), "TForm1", kPanelCaption, true}, 10000);
     ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000))
+        << "the engine did not start";
+    const std::string runEntry = driver::JoinPath(installDir_, EngineFile());
+    EXPECT_TRUE(driver::WaitUntil(
+        [&] { return driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue) == runEntry; }, 5000))
+        << "no Run entry " << runEntry;
+    EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "0");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(panel->WaitForExit(10000), DWORD{0});
 
