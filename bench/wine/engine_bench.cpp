@@ -102,22 +102,6 @@ bool Start(const std::string& path, Program& program) {
     return true;
 }
 
-struct FindData {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
-    auto* data = reinterpret_cast<FindData*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == data->processId && IsWindowVisible(window)) {
-        data->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The engine's window is never shown: it is found by class and caption, as the control panel finds it.
 HWND WaitForWindow(const Program& program, bool hidden) {
     for (int i = 0; i < 1000; ++i) {
@@ -129,10 +113,8 @@ HWND WaitForWindow(const Program& program, bool hidden) {
                 return window;
             }
         } else {
-            FindData data{program.id, nullptr};
-            EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&data));
-            if (data.found != nullptr) {
-                return data.found;
+            if (HWND found = talvane::bench::VisibleWindowOf(program.id)) {
+                return found;
             }
         }
         if (WaitForSingleObject(program.process.Get(), 10) == WAIT_OBJECT_0) {

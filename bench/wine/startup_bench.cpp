@@ -21,22 +21,6 @@ struct Sample {
     double workingSetKB = 0;
 };
 
-struct FindData {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND window, LPARAM param) {
-    auto* data = reinterpret_cast<FindData*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == data->processId && IsWindowVisible(window)) {
-        data->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool RunOnce(const std::string& program, Sample& sample) {
     LARGE_INTEGER frequency;
     LARGE_INTEGER start;
@@ -50,10 +34,10 @@ bool RunOnce(const std::string& program, Sample& sample) {
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         return false;
     }
-    FindData data{process.dwProcessId, nullptr};
-    for (int i = 0; i < 20000 && data.found == nullptr; ++i) {
-        EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&data));
-        if (data.found == nullptr) {
+    HWND found = nullptr;
+    for (int i = 0; i < 20000 && found == nullptr; ++i) {
+        found = talvane::bench::VisibleWindowOf(process.dwProcessId);
+        if (found == nullptr) {
             Sleep(0);
         }
     }
@@ -66,15 +50,15 @@ bool RunOnce(const std::string& program, Sample& sample) {
     counters.cb = sizeof(counters);
     GetProcessMemoryInfo(process.hProcess, &counters, sizeof(counters));
     sample.workingSetKB = static_cast<double>(counters.WorkingSetSize) / 1024.0;
-    if (data.found != nullptr) {
-        PostMessageA(data.found, WM_CLOSE, 0, 0);
+    if (found != nullptr) {
+        PostMessageA(found, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 1);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return data.found != nullptr;
+    return found != nullptr;
 }
 
 }  // namespace

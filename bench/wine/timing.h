@@ -1,4 +1,4 @@
-// The clock and the summary every Wine benchmark uses.
+// The clock, the summary and the window lookup the Wine benchmarks share.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,29 @@ inline double Now() {
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
+}
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+inline BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->processId && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first visible top-level window of the process, or nullptr.
+inline HWND VisibleWindowOf(DWORD processId) {
+    WindowSearch search{processId, nullptr};
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace talvane::bench
