@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "engine/freeing_request.h"
 #include "settings/settings_store.h"
@@ -27,8 +28,8 @@ public:
 
     enum class MenuEntry : std::uint8_t { X, Y, Z };
 
-    FreeingRules(const EngineSettings& settings, std::uint64_t engineStartMs)
-        : settings_(settings), startMs_(engineStartMs), periodStartMs_(engineStartMs) {}
+    FreeingRules(EngineSettings settings, std::uint64_t engineStartMs)
+        : settings_(std::move(settings)), startMs_(engineStartMs), periodStartMs_(engineStartMs) {}
 
     // A reload: the new settings hold from the next tick.
     void Configure(const EngineSettings& settings) { settings_ = settings; }

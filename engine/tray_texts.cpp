@@ -32,7 +32,7 @@ std::string TrayFigure(std::int32_t trayIconInfo, const TrayReadings& readings) 
         case TrayFigureKind::AvailMB: return Megabytes(readings.availMB);
         case TrayFigureKind::ResourcesPercent: return Percent(readings.resourcesPercent);
     }
-    return std::string();
+    return {};
 }
 
 std::string FreedTip(std::uint32_t freedMB) {
