@@ -46,8 +46,20 @@ std::optional<Process> Process::Create(const std::string& exe,
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(exe_path.c_str(), mutable_line.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                        directory.c_str(), &startup, &info)) {
+    // On a loaded machine Wine now and then reports ERROR_INTERNAL_ERROR for a process that did not come up in
+    // time; that start is tried again, any other failure is the test's.
+    BOOL created = FALSE;
+    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
+        if (attempt > 0) {
+            if (GetLastError() != ERROR_INTERNAL_ERROR) {
+                break;
+            }
+            Sleep(500);
+        }
+        created = CreateProcessA(exe_path.c_str(), mutable_line.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                                 directory.c_str(), &startup, &info);
+    }
+    if (!created) {
         if (error != nullptr) {
             *error = "CreateProcessA(" + command_line + ") in " + directory + " failed, error " +
                      std::to_string(GetLastError());
