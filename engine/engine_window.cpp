@@ -1,7 +1,5 @@
 #include "engine/engine_window.h"
 
-#include <vector>
-
 #include "base/memory_sample.h"
 #include "engine/history_file.h"
 #include "engine/hotkey_code.h"
@@ -29,19 +27,6 @@ constexpr DWORD kSndFilename = 0x00020000;
 
 bool IsNtKernel(WindowsFamily family) {
     return family != WindowsFamily::Other9x && !Is9xFamily(family);
-}
-
-void Launch(std::string commandLine, const std::string& folder) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
 }
 
 }  // namespace
@@ -294,14 +279,14 @@ void EngineWindow::Toggle() {
 
 void EngineWindow::OpenPanel() {
     const std::string folder = ReadInstallDir(registry_, system_);
-    Launch('"' + folder + "\\Talvane.exe\"", folder);
+    processes_.WinExec('"' + folder + "\\Talvane.exe\"", SW_SHOWNORMAL);
 }
 
 void EngineWindow::OpenHistory() {
     if (historyPath_.empty()) {
         historyPath_ = HistoryFilePath();
     }
-    Launch("notepad.exe \"" + historyPath_ + '"', std::string());
+    processes_.WinExec("notepad.exe \"" + historyPath_ + '"', SW_SHOWNORMAL);
 }
 
 }  // namespace talvane::engine

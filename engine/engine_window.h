@@ -23,6 +23,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win32_processes.h"
 #include "ui/window.h"
 
 namespace talvane::engine {
@@ -91,6 +92,7 @@ private:
     std::uint32_t reportedTaken2_ = 0;
 
     using PlaySoundFn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+    win32::Win32Processes processes_;
     win32::UniqueModule winmm_;
     PlaySoundFn playSound_ = nullptr;
     bool winmmTried_ = false;
