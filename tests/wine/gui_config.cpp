@@ -51,11 +51,4 @@ WindowsFamily FamilyOfMode(const std::string& mode) {
     return WindowsFamily::kUnknown;
 }
 
-std::string EngineFileForMode(const std::string& mode) {
-    if (mode == "win98") {
-        return "VELK_98.exe";
-    }
-    return mode == "winme" ? "VELK_ME.exe" : "VELK_XP.exe";
-}
-
 }  // namespace talvane::gui_test

@@ -21,7 +21,5 @@ const GuiConfig& Config();
 std::string ScreenshotPath(const std::string& name);
 
 WindowsFamily FamilyOfMode(const std::string& mode);
-// The engine program the control panel starts in that mode.
-std::string EngineFileForMode(const std::string& mode);
 
 }  // namespace talvane::gui_test

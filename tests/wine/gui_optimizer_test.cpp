@@ -157,7 +157,7 @@ TEST_F(OptimizerPage, FirstRunStartsTheEngineOnceAndWritesTheRunEntry) {
     EXPECT_EQ(StoredText("FirstTime"), "0");
     EXPECT_EQ(StoredNumber("AutoStart"), 1u);
     EXPECT_FALSE(StoredNumber("Talvane_Stat").has_value()) << "the first run leaves the engine state alone";
-    const std::string expectedRun = installDir + "\\" + EngineFileForMode(Config().mode);
+    const std::string expectedRun = installDir + "\\" + driver::EngineFileName();
     EXPECT_EQ(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue), expectedRun);
     EXPECT_EQ(Check(IDC_FORM1_SPEEDBUTTON5), BST_CHECKED);
 

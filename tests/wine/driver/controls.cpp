@@ -205,4 +205,14 @@ std::optional<std::vector<std::string>> ReadListBox(HWND list) {
     return lines;
 }
 
+bool ChooseMenuItem(HWND menu, int downs, DWORD timeout_ms) {
+    for (int i = 0; i < downs; ++i) {
+        if (!PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0)) {
+            return false;
+        }
+    }
+    return PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0) &&
+           WaitUntil([&] { return IsWindowVisible(menu) == FALSE; }, timeout_ms);
+}
+
 }  // namespace talvane::wine_driver

@@ -60,4 +60,8 @@ std::optional<int> PressTrackbarKeys(HWND trackbar, int steps, DWORD timeout_ms 
 // last.
 std::optional<int> PressTabKeys(HWND tabs, int steps, DWORD timeout_ms = kSendTimeoutMs);
 
+// Walks an open popup menu (class "#32768") as the keyboard does: `downs` times Down, then Enter; true once the menu
+// has closed. Keys posted to the menu window reach the menu's own loop.
+bool ChooseMenuItem(HWND menu, int downs, DWORD timeout_ms = kSendTimeoutMs);
+
 }  // namespace talvane::wine_driver

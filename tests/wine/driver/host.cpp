@@ -90,4 +90,14 @@ std::string TempFilePath(const std::string& stem) {
     return path;
 }
 
+std::string EngineFileName() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExA(&version);
+    if (version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS) {
+        return "VELK_XP.exe";
+    }
+    return version.dwMinorVersion >= 90 ? "VELK_ME.exe" : "VELK_98.exe";
+}
+
 }  // namespace talvane::wine_driver

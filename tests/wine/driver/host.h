@@ -30,4 +30,7 @@ std::string ProgramPath(const char* env_name, const char* file_name);
 // A fresh empty file name in %TEMP%, unique to this process.
 std::string TempFilePath(const std::string& stem);
 
+// The engine program the control panel starts on the running Windows.
+std::string EngineFileName();
+
 }  // namespace talvane::wine_driver

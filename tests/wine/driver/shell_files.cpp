@@ -107,4 +107,12 @@ std::optional<ShellLinkFields> ReadShellLink(const std::string& link) {
     return fields;
 }
 
+bool NotifyIconShown(HWND owner, UINT id) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = id;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
 }  // namespace talvane::wine_driver

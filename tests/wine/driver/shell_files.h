@@ -48,4 +48,8 @@ struct ShellLinkFields {
 // A link read through IPersistFile::Load and IShellLinkA; none when the file does not load as a link.
 std::optional<ShellLinkFields> ReadShellLink(const std::string& link);
 
+// Whether the notification area holds the icon `id` of `owner`: only an icon the shell has can be modified, and an
+// empty modification changes nothing.
+bool NotifyIconShown(HWND owner, UINT id);
+
 }  // namespace talvane::wine_driver

@@ -24,16 +24,6 @@ constexpr char kUserItem[] = "Talvane installer test item";
 constexpr char kPanelCaption[] = "Talvane Limited Edition";
 constexpr int kCsidlProgramFiles = 0x26;
 
-std::string EngineFile() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExA(&version);
-    if (version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS) {
-        return "VELK_XP.exe";
-    }
-    return version.dwMinorVersion >= 90 ? "VELK_ME.exe" : "VELK_98.exe";
-}
-
 std::optional<std::string> VersionText(const std::string& file, const char* field) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(file.c_str(), &ignored);
@@ -155,7 +145,7 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000))
         << "the engine did not start";
-    const std::string runEntry = driver::JoinPath(installDir_, EngineFile());
+    const std::string runEntry = driver::JoinPath(installDir_, driver::EngineFileName());
     EXPECT_TRUE(driver::WaitUntil(
         [&] { return driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kRunValue) == runEntry; }, 5000))
         << "no Run entry " << runEntry;
@@ -183,7 +173,8 @@ TEST_F(Installer, InstallingAgainOverTheRunningProgramsClosesThemAndKeepsTheSett
     ASSERT_TRUE(driver::WriteRegistryDword(HKEY_CURRENT_USER, kSettingsKey, "Target Fre RAM", 77));
     ASSERT_TRUE(driver::WriteRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime", "0"));
     std::string error;
-    auto engine = driver::Process::Launch(driver::JoinPath(installDir_, EngineFile()), {}, installDir_, &error);
+    auto engine =
+        driver::Process::Launch(driver::JoinPath(installDir_, driver::EngineFileName()), {}, installDir_, &error);
     ASSERT_TRUE(engine) << error;
     ASSERT_TRUE(driver::WaitUntil([] { return !driver::FindEngineWindows().empty(); }, 10000));
     auto panel = driver::Process::Launch(driver::JoinPath(installDir_, "Talvane.exe"), {}, installDir_, &error);

@@ -5,20 +5,11 @@
 
 #include <string>
 
+#include "driver/shell_files.h"
 #include "engine/tray_icon.h"
 
 namespace talvane {
 namespace {
-
-// Whether the shell holds an icon of this owner: only an icon it has can be modified.
-bool ShellHasIcon(HWND owner) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = owner;
-    data.uID = 1;
-    data.uFlags = NIF_TIP;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
 
 // A ghost icon stays in the tray after its program is gone; one lost with Explorer never comes back by itself.
 TEST(TrayIcon, LeavesNoIconBehindAndComesBackAfterTheShellLostIt) {
@@ -29,13 +20,13 @@ TEST(TrayIcon, LeavesNoIconBehindAndComesBackAfterTheShellLostIt) {
     {
         engine::TrayIcon tray(owner);
         ASSERT_TRUE(tray.Show(look, "Freed 42 MB"));
-        EXPECT_TRUE(ShellHasIcon(owner));
+        EXPECT_TRUE(wine_driver::NotifyIconShown(owner, 1));
         look.freeing = true;
         EXPECT_TRUE(tray.Show(look, std::string(200, 'x')));
         tray.Hide();
-        EXPECT_FALSE(ShellHasIcon(owner));
+        EXPECT_FALSE(wine_driver::NotifyIconShown(owner, 1));
         EXPECT_TRUE(tray.Show(look, "again"));
-        EXPECT_TRUE(ShellHasIcon(owner));
+        EXPECT_TRUE(wine_driver::NotifyIconShown(owner, 1));
 
         NOTIFYICONDATAA lost{};
         lost.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -43,9 +34,9 @@ TEST(TrayIcon, LeavesNoIconBehindAndComesBackAfterTheShellLostIt) {
         lost.uID = 1;
         ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &lost));
         tray.Restore();
-        EXPECT_TRUE(ShellHasIcon(owner));
+        EXPECT_TRUE(wine_driver::NotifyIconShown(owner, 1));
     }
-    EXPECT_FALSE(ShellHasIcon(owner));
+    EXPECT_FALSE(wine_driver::NotifyIconShown(owner, 1));
     DestroyWindow(owner);
 }
 
