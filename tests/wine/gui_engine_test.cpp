@@ -117,7 +117,7 @@ TEST_F(EngineTray, ItsMenuFreesWhileTheEngineKeepsAnsweringAndTheHistorySaysWhat
     EXPECT_TRUE(driver::NotifyIconShown(engine_, 1));
 }
 
-TEST_F(EngineTray, DisableFromTheMenuIsStoredAndThePanelFollows) {
+TEST_F(EngineTray, SwitchingOffAndOnIsStoredAndThePanelFollowsAndAHiddenIconGoes) {
     ASSERT_EQ(StoredNumber("Talvane_Stat"), 1u);
     ASSERT_NO_FATAL_FAILURE(ChooseFromMenu(4));  // the three amounts, then Disable
     EXPECT_TRUE(driver::WaitUntil([&] { return StoredNumber("Talvane_Stat") == 0u; }, 2000));
@@ -125,6 +125,15 @@ TEST_F(EngineTray, DisableFromTheMenuIsStoredAndThePanelFollows) {
         driver::WaitUntil([&] { return driver::ReadCheck(Control(IDC_FORM1_SPEEDBUTTON4)) == BST_CHECKED; }, 2000))
         << "the control panel does not show Disable";
     EXPECT_FALSE(driver::FindEngineWindows().empty()) << "a disabled engine keeps running";
+
+    // The on/off hot key switches it back, as the shell delivers a hot key.
+    ASSERT_TRUE(PostMessageA(engine_, WM_HOTKEY, 2, 0));
+    EXPECT_TRUE(driver::WaitUntil([&] { return StoredNumber("Talvane_Stat") == 1u; }, 2000));
+    // Hiding the icon takes effect when the engine re-reads its settings.
+    ASSERT_TRUE(StoreNumber("HideTrayIcon", 1));
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutA(engine_, driver::kEngineReload, 0, 0, SMTO_BLOCK, 1000, &result), 0);
+    EXPECT_FALSE(driver::NotifyIconShown(engine_, 1));
 }
 
 }  // namespace
