@@ -19,18 +19,10 @@ class SetupWizard : public TalvaneTest {
 protected:
     // A test that stopped half-way leaves nothing installed for the next.
     void TearDown() override {
-        const std::string uninstaller = driver::JoinPath(InstallDir(), "Uninstall.exe");
-        if (driver::FileExists(uninstaller)) {
-            if (auto process = driver::Process::Launch(uninstaller, "/S")) {
-                static_cast<void>(process->WaitForExit(kPageMs));
-                driver::WaitUntil([&] { return !driver::FileExists(uninstaller); }, kPageMs);
-            }
+        if (driver::FileExists(driver::JoinPath(driver::DefaultInstallFolder(), "Uninstall.exe"))) {
+            static_cast<void>(driver::UninstallSilently(driver::DefaultInstallFolder(), kPageMs));
         }
         TalvaneTest::TearDown();
-    }
-
-    static std::string InstallDir() {
-        return driver::JoinPath(driver::ShellFolderPath(0x26 /* CSIDL_PROGRAM_FILES */), "Talvane");
     }
 
     // Screenshots the wizard's page once its main button reads `button`, then presses it.
@@ -60,11 +52,11 @@ protected:
 };
 
 TEST_F(SetupWizard, InstallsPageByPageStartsTalvaneAndUninstallsClosingItAndAskingAboutTheSettings) {
-    const std::string installDir = InstallDir();
+    const std::string installDir = driver::DefaultInstallFolder();
     ASSERT_FALSE(driver::FolderExists(installDir)) << "installed before the test";
     driver::DeleteRegistryTree(HKEY_CURRENT_USER, kSettingsKey);
     std::string error;
-    auto setup = driver::Process::Launch(driver::ProgramPath("TALVANE_SETUP", "TalvaneSetup.exe"), {}, {}, &error);
+    auto setup = driver::Process::Launch(driver::SetupPath(), {}, {}, &error);
     ASSERT_TRUE(setup) << error;
     HWND wizard = driver::WaitForTopLevelWindow({setup->Id(), "#32770", "Talvane Setup", true}, kPageMs);
     ASSERT_NE(wizard, nullptr);

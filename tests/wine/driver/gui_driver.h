@@ -5,6 +5,7 @@
 #include "engine_log.h"
 #include "fake_engine.h"
 #include "host.h"
+#include "installer.h"
 #include "launcher.h"
 #include "list_view.h"
 #include "message_box.h"

@@ -18,11 +18,9 @@ constexpr DWORD kSetupMs = 60000;
 constexpr char kSettingsKey[] = R"(Software\Talvane)";
 constexpr char kRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Run)";
 constexpr char kRunValue[] = "Talvane Professional";
-constexpr char kUninstallKey[] = R"(Software\Microsoft\Windows\CurrentVersion\Uninstall\Talvane)";
 constexpr char kDisabledRunKey[] = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Disabled Run)";
 constexpr char kUserItem[] = "Talvane installer test item";
 constexpr char kPanelCaption[] = "Talvane Limited Edition";
-constexpr int kCsidlProgramFiles = 0x26;
 
 std::optional<std::string> VersionText(const std::string& file, const char* field) {
     DWORD ignored = 0;
@@ -44,9 +42,9 @@ std::optional<std::string> VersionText(const std::string& file, const char* fiel
 class Installer : public ::testing::Test {
 protected:
     void SetUp() override {
-        setup_ = driver::ProgramPath("TALVANE_SETUP", "TalvaneSetup.exe");
+        setup_ = driver::SetupPath();
         ASSERT_TRUE(driver::FileExists(setup_)) << setup_;
-        installDir_ = driver::JoinPath(driver::ShellFolderPath(kCsidlProgramFiles), "Talvane");
+        installDir_ = driver::DefaultInstallFolder();
         menuDir_ = driver::JoinPath(driver::ShellFolderPath(CSIDL_PROGRAMS), "Talvane");
         launcherLink_ = driver::JoinPath(driver::ShellFolderPath(CSIDL_DESKTOPDIRECTORY), "Talvane test launch.lnk");
         ASSERT_FALSE(driver::FileExists(driver::JoinPath(installDir_, "Talvane.exe"))) << "installed before the test";
@@ -64,23 +62,14 @@ protected:
         DeleteFileA(launcherLink_.c_str());
     }
 
-    void Install() {
+    void Install() const {
         std::string error;
-        auto setup = driver::Process::Launch(setup_, "/S", {}, &error);
-        ASSERT_TRUE(setup) << error;
-        ASSERT_EQ(setup->WaitForExit(kSetupMs), DWORD{0});
+        ASSERT_TRUE(driver::InstallSilently(kSetupMs, &error)) << error;
     }
 
-    // The uninstaller runs on as a copy of itself in the temporary folder; its last step removes the
-    // Add/Remove Programs entry.
-    void Uninstall() {
+    void Uninstall() const {
         std::string error;
-        auto uninstall = driver::Process::Launch(driver::JoinPath(installDir_, "Uninstall.exe"), "/S", {}, &error);
-        ASSERT_TRUE(uninstall) << error;
-        ASSERT_EQ(uninstall->WaitForExit(kSetupMs), DWORD{0});
-        ASSERT_TRUE(
-            driver::WaitUntil([&] { return !driver::RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }, kSetupMs))
-            << "the uninstaller did not finish";
+        ASSERT_TRUE(driver::UninstallSilently(installDir_, kSetupMs, &error)) << error;
     }
 
     std::vector<std::string> ProgramFiles() const {
@@ -135,7 +124,7 @@ TEST_F(Installer, InstallsStartsTheEngineOnFirstStartAndUninstallsOnlyItsOwn) {
     EXPECT_TRUE(driver::SamePath(panelLink->target, driver::JoinPath(installDir_, "Talvane.exe"))) << panelLink->target;
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "CurrentDir2"), installDir_);
     EXPECT_EQ(driver::ReadRegistryString(HKEY_CURRENT_USER, kSettingsKey, "FirstTime"), "1");
-    EXPECT_TRUE(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString"));
+    EXPECT_TRUE(driver::ReadRegistryString(HKEY_LOCAL_MACHINE, driver::kUninstallKey, "UninstallString"));
 
     // The first start, from the Start Menu's folder as a user would: engine started, Run entry written.
     std::string error;
