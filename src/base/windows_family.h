@@ -25,5 +25,9 @@ inline bool Is9xFamily(WindowsFamily family) {
 inline bool IsNtFamily(WindowsFamily family) {
     return family == WindowsFamily::Win2000 || family == WindowsFamily::WinXP;
 }
+// XP's visual styles draw a flat button's frame inside its rectangle: the browse buttons get 2 pixels more there.
+inline int BrowseButtonGrowth(WindowsFamily family) {
+    return family == WindowsFamily::WinXP ? 2 : 0;
+}
 
 }  // namespace talvane

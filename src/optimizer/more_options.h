@@ -112,7 +112,7 @@ public:
     // The system resources warning exists only on Windows 98 and Me; elsewhere it is hidden but still saved.
     [[nodiscard]] bool ShowsResourceWarning() const { return Is9xFamily(family_); }
     // Pixels the browse button grows by, to line up with XP's taller edit boxes.
-    [[nodiscard]] int BrowseButtonGrowth() const { return family_ == WindowsFamily::WinXP ? 2 : 0; }
+    [[nodiscard]] int BrowseButtonGrowth() const { return talvane::BrowseButtonGrowth(family_); }
     [[nodiscard]] int CpuPosition() const { return cpu_; }
     [[nodiscard]] std::string CpuLabel() const { return std::to_string(cpu_) + " %"; }
 

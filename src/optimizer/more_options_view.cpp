@@ -94,11 +94,7 @@ MoreOptionsDialog::MoreOptionsDialog(AppContext& context)
 void MoreOptionsDialog::OnCreate() {
     SetWindowTextA(Handle(), kCaption);
     Controls().ApplyTextRows(MoreOptionsForm().controls);
-    if (const ControlRow* browse = Controls().Row(IDC_FORM4_SPEEDBUTTON3)) {
-        const int growth = model_.BrowseButtonGrowth();
-        SetWindowPos(Controls().Control(IDC_FORM4_SPEEDBUTTON3), nullptr, 0, 0, browse->width, browse->height + growth,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    Controls().GrowFromRow(IDC_FORM4_SPEEDBUTTON3, model_.BrowseButtonGrowth());
     AddBrowseHint();
     AttachSpinFields();
     for (const int id : kResourceWarning) {

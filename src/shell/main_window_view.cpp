@@ -133,9 +133,9 @@ void MainWindow::Render() {
         }
     }
     RenderApply();
-    if (model_.StatusTimerEnabled()) {
-        // SetTimer with the same ID replaces the timer; only start it once.
-        static_cast<void>(SetTimer(Handle(), kStatusTimer, 1000, nullptr));
+    // SetTimer with the same ID starts its second anew, so a running timer is left alone.
+    if (model_.StatusTimerEnabled() && !statusTimerRunning_) {
+        statusTimerRunning_ = SetTimer(Handle(), kStatusTimer, 1000, nullptr) != 0;
     }
 }
 

@@ -58,6 +58,7 @@ private:
     std::vector<std::unique_ptr<ui::Page>> pages_;
     MainWindowModel model_;
     ApplyClose applyClose_;
+    bool statusTimerRunning_ = false;
 };
 
 }  // namespace talvane

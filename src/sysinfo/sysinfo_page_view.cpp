@@ -84,12 +84,8 @@ void SystemInfoPageView::Build() {
 
     const HWND processes = form_.Control(IDC_FORM1_LISTVIEW4);
     ListView_SetExtendedListViewStyle(processes, kListStyle);
-    std::vector<ui::ListColumn> columns = {{132, 230}, {133, 75, true}, {134, 75}};
-    if (ShowsProcessFigures(context_.facts.family)) {
-        columns.push_back({215, 100, true});
-        columns.push_back({135, 75});
-    }
-    ui::AddListColumns(processes, columns);
+    // 98 and Me have the memory and thread columns too; only their cells stay empty there.
+    ui::AddListColumns(processes, {{132, 230}, {133, 75, true}, {134, 75}, {215, 100, true}, {135, 75}});
     icons_.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 32, 32));
     ListView_SetImageList(processes, icons_.Get(), LVSIL_SMALL);
 

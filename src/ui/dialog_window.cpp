@@ -7,6 +7,8 @@ namespace talvane::ui {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Posted to itself on activation changes: by the time it arrives the main window has derived the new palette.
+constexpr UINT kRepaintInPalette = WM_APP + 3;
 
 }  // namespace
 
@@ -74,6 +76,15 @@ LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return TRUE;
             }
             break;
+        case WM_ACTIVATEAPP:
+            if (showing_) {
+                PostMessageA(Handle(), kRepaintInPalette, 0, 0);
+            }
+            break;
+        case kRepaintInPalette:
+            form_.RepaintPanels();
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+            return 0;
         case WM_ERASEBKGND: {
             RECT area;
             GetClientRect(Handle(), &area);

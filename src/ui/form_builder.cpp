@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <windowsx.h>
+
 #include "base/text_table.h"
 
 namespace talvane::ui {
@@ -76,6 +78,58 @@ void DrawImage(HWND panel, const DRAWITEMSTRUCT& item, const ControlRow& entry, 
     theme.DrawArt(item.hDC, art, item.rcItem, false);
 }
 
+// Controls that answer hit tests themselves keep WM_MOUSEMOVE from their panel: they pass the point on, in the
+// coordinates of the nearest panel around them, as the panel would.
+constexpr const char* kRelayProperty = "TalvanePointerRelay";
+
+void RelayPointer(HWND control, LPARAM point) {
+    HWND panel = GetParent(control);
+    char name[32] = {};
+    while (panel != nullptr && (GetClassNameA(panel, name, sizeof(name)) == 0 || std::string(name) != kPanelClass)) {
+        panel = GetParent(panel);
+    }
+    if (panel == nullptr) {
+        return;
+    }
+    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    MapWindowPoints(control, panel, &at, 1);
+    SendMessageA(GetAncestor(panel, GA_ROOT), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), MAKELPARAM(at.x, at.y));
+}
+
+LRESULT CALLBACK RelayProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, kRelayProperty));
+    if (previous == nullptr) {
+        return DefWindowProcA(control, message, wParam, lParam);
+    }
+    if (message == WM_MOUSEMOVE) {
+        RelayPointer(control, lParam);
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(control, kRelayProperty);
+    }
+    return CallWindowProcA(previous, control, message, wParam, lParam);
+}
+
+void AttachRelay(HWND control) {
+    const auto previous = GetWindowLongPtrA(control, GWLP_WNDPROC);
+    if (previous != 0 && SetPropA(control, kRelayProperty, reinterpret_cast<HANDLE>(previous)) != FALSE) {
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RelayProc));
+    }
+}
+
+// Statics answer HTTRANSPARENT, so the pointer reaches their panel anyway; everything else takes it.
+bool TakesPointer(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Panel:
+        case ControlKind::Label:
+        case ControlKind::TitleLabel:
+        case ControlKind::Image:
+        case ControlKind::Bevel:
+        case ControlKind::Graph: return false;
+        default: return true;
+    }
+}
+
 // Panels paint themselves and their images, and pass their children's notifications up to the top-level window.
 LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -130,6 +184,10 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;
+    }
+    if (message == WM_MOUSEMOVE) {
+        RelayPointer(graph, lParam);
+        return 0;
     }
     if (message == WM_PAINT) {
         win32::PaintDc dc(graph);
@@ -260,6 +318,15 @@ void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>&
         if (entry.kind == ControlKind::Image) {
             SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(entry.art));
         }
+        if (TakesPointer(entry.kind)) {
+            AttachRelay(control);
+            // A drop-down combo's edit field covers most of it.
+            if (entry.kind == ControlKind::ComboEdit) {
+                if (const HWND field = FindWindowExA(control, nullptr, "EDIT", nullptr)) {
+                    AttachRelay(field);
+                }
+            }
+        }
         controls_[entry.id] = control;
         rows_[entry.id] = &entry;
     }
@@ -345,6 +412,14 @@ void Form::ApplyTextRows(const std::vector<ControlRow>& rows) const {
 void Form::Show(int id, bool visible) const {
     if (const HWND control = Control(id)) {
         ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void Form::GrowFromRow(int id, int by) const {
+    const ControlRow* row = Row(id);
+    if (row != nullptr && by != 0) {
+        SetWindowPos(Control(id), nullptr, 0, 0, row->width, row->height + by,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -12,7 +12,9 @@
 
 namespace talvane::ui {
 
-// Sent by a panel to its top-level window when the pointer moves over it; wParam is the panel.
+// Sent to the top-level window when the pointer moves over a panel or over a control that takes the mouse itself
+// (buttons, edits, lists: they would otherwise keep the move from their panel); wParam is the panel, lParam the
+// point in the panel's client coordinates.
 constexpr UINT kPanelMouseMove = WM_APP + 1;
 
 class Form {
@@ -35,6 +37,8 @@ public:
     // Every control with a text-table row takes its text from the table.
     void ApplyTextRows(const std::vector<ControlRow>& rows) const;
     void Show(int id, bool visible) const;
+    // Makes a control `by` pixels taller than its table row.
+    void GrowFromRow(int id, int by) const;
     // Repaints every panel with the theme's current colours.
     void RepaintPanels() const;
 
