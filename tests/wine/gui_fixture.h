@@ -65,6 +65,11 @@ protected:
         wine_driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);
         return Text(id);
     }
+    // Rests the pointer on a control and returns the quick info's first line once it reads `line1`.
+    std::string QuickInfoOver(int id, const std::string& line1) const {
+        EXPECT_TRUE(wine_driver::HoverCenter(Control(id)));
+        return TextOnceEqual(IDC_FORM1_QUICKINFO_LINE1, line1);
+    }
     bool ApplyEnabled() const { return IsWindowEnabled(Control(IDC_FORM1_APPLY)) != FALSE; }
     // Waits for Talvane's next message box, answers it and returns its text once it has gone; "<no box>" when none
     // came.

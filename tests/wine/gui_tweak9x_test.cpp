@@ -56,6 +56,13 @@ protected:
     const std::string ini_ = driver::WindowsDirectory() + "\\SYSTEM.INI";
 };
 
+TEST_F(Tweak9x, CheckBoxesShowTheirQuickInfo) {
+    ASSERT_NO_FATAL_FAILURE(ShowPage());
+    const std::string file = "Enable this option increase your Windows performance by reducing the amount of time";
+    EXPECT_EQ(QuickInfoOver(IDC_FORM1_CHECKBOX12, file), file);
+    EXPECT_EQ(Text(IDC_FORM1_QUICKINFO_LINE2), "required by Windows to find a file or directory.");
+}
+
 TEST_F(Tweak9x, ShowsAppliesAndRereadsTheStores) {
     const driver::RestoredFile ini(ini_);
     const driver::RestoredRegistryValue contig(HKEY_LOCAL_MACHINE, kFileSystem, kContig);

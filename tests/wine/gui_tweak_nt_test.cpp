@@ -79,6 +79,19 @@ TEST_F(NtTweaks, ShowsTheRegistryAndAppliesWhatTheButtonsAndKeysChose) {
     ASSERT_NO_FATAL_FAILURE(CloseDecliningTheRestart());
 }
 
+// A check box takes the mouse itself; its description must still reach the quick info.
+TEST_F(NtTweaks, CheckBoxesShowTheirQuickInfo) {
+    ASSERT_NO_FATAL_FAILURE(ShowPage());
+    const std::string disk =
+        "This setting will increase the number of pages the system will read or write to the hard disk";
+    EXPECT_EQ(QuickInfoOver(IDC_FORM1_CHECKBOX10, disk), disk);
+    const std::string second = Text(IDC_FORM1_QUICKINFO_LINE2);
+    EXPECT_EQ(second.rfind("at one time. Recommended size: ", 0), 0u) << second;
+    EXPECT_EQ(second.substr(second.size() - 4), " MB.") << second;
+    const std::string paging = "Force Executive files to remain resident in the RAM instead of being moved to Virtual";
+    EXPECT_EQ(QuickInfoOver(IDC_FORM1_CHECKBOX9, paging), paging);
+}
+
 TEST_F(NtTweaks, ATweakLeftAtItsDefaultIsUncheckedWithANote) {
     ASSERT_NO_FATAL_FAILURE(ShowPage());
     ASSERT_TRUE(driver::Click(Control(IDC_FORM1_CHECKBOX88)));
