@@ -176,12 +176,13 @@ bool SaveMoreOptions(const EngineOptions& options,
                      platform::Windows& windows,
                      platform::Prompts& prompts,
                      const StartupFacts& facts,
+                     WarningsSaid& said,
                      platform::WindowId owner) {
     SaveReport report;
     const bool saved = WriteEngineOptions(registry, options, facts, report);
     // The engine re-reads whatever did arrive, so it is told even after a partial save.
     NotifyEngine(windows, report);
-    report.InformAndClear(prompts, owner);
+    report.InformAndClear(prompts, owner, &said);
     return saved;
 }
 

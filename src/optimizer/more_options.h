@@ -141,12 +141,14 @@ inline std::string MoreOptionsHelpAddress(const std::string& helpFilePath) {
 // OK: writes the record, then tells the engine; a write that failed is named to the user, never passed over.
 // Returns true when everything was written, and only then does the dialog close: after a failure it stays open
 // with the user's values, to be saved again or left with Close. An engine that did not answer is told but does
-// not keep the dialog open, since the settings are saved.
+// not keep the dialog open, since the settings are saved; nor does a Run entry the user may not write, which is
+// said once in the run.
 bool SaveMoreOptions(const EngineOptions& options,
                      platform::Registry& registry,
                      platform::Windows& windows,
                      platform::Prompts& prompts,
                      const StartupFacts& facts,
+                     WarningsSaid& said,
                      platform::WindowId owner);
 
 const FormTable& MoreOptionsForm();

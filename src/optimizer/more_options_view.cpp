@@ -246,7 +246,7 @@ LRESULT MoreOptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 
 void MoreOptionsDialog::PressOk() {
     if (SaveMoreOptions(model_.Ok(), context_.registry, context_.windows, context_.prompts, context_.facts,
-                        win32::FromHwnd(Handle()))) {
+                        context_.warningsSaid, win32::FromHwnd(Handle()))) {
         EndModal();
     }
 }

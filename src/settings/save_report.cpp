@@ -50,8 +50,14 @@ bool SaveReport::Check(long status, const std::string& what, bool machineWide, b
 }
 
 std::string SaveReport::Message() const {
-    const std::string rest = Unstopped();
-    return stop_.empty() || rest.empty() ? stop_ + rest : stop_ + "\n" + rest;
+    std::string message = Unstopped();
+    if (!stop_.empty()) {
+        message = message.empty() ? stop_ : stop_ + "\n" + message;
+    }
+    for (const std::string& warning : warnings_) {
+        message += (message.empty() ? "" : "\n") + warning;
+    }
+    return message;
 }
 
 std::string SaveReport::Unstopped() const {
@@ -101,7 +107,12 @@ std::string SaveReport::Unstopped() const {
     return changes.empty() ? message : changes + "\n" + message;
 }
 
-void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner) {
+void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner, WarningsSaid* said) {
+    if (said != nullptr) {
+        warnings_.erase(std::remove_if(warnings_.begin(), warnings_.end(),
+                                       [said](const std::string& warning) { return !said->First(warning); }),
+                        warnings_.end());
+    }
     if (!Empty()) {
         prompts.Inform(owner, Message());
         Clear();

@@ -1,6 +1,8 @@
 // Collects the writes of one save that did not happen, so the user is told instead of shown success.
 #pragma once
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,16 @@ struct ChangeFailure {
 // The Win32 status in plain words, for a line of a report.
 std::string StatusInWords(long status, bool machineWide = false);
 
+// The warnings the user has had in this run: a machine-wide entry that stays refused is said once, not at every save.
+class WarningsSaid {
+public:
+    // True the first time `warning` is given.
+    bool First(const std::string& warning) { return said_.insert(warning).second; }
+
+private:
+    std::set<std::string> said_;
+};
+
 class SaveReport {
 public:
     // Records a failure unless `status` is ERROR_SUCCESS; true when it is.
@@ -44,13 +56,23 @@ public:
     }
     [[nodiscard]] bool Stopped() const { return !stop_.empty(); }
 
+    // Something the user should know that kept nothing else from being saved, such as a machine-wide entry an
+    // ordinary user may not write: it is told, and the save still counts as done.
+    void Warn(const std::string& message) {
+        if (std::find(warnings_.begin(), warnings_.end(), message) == warnings_.end()) {
+            warnings_.push_back(message);
+        }
+    }
+
     // The engine was told to re-read and did not answer: what was saved is saved, but may not be in effect yet.
     void EngineDidNotConfirm() { engineUnconfirmed_ = true; }
 
-    // Nothing to tell the user.
-    [[nodiscard]] bool Empty() const {
+    // Everything the save was to write is written (warnings aside).
+    [[nodiscard]] bool Saved() const {
         return failures_.empty() && changes_.empty() && !engineUnconfirmed_ && stop_.empty();
     }
+    // Nothing to tell the user.
+    [[nodiscard]] bool Empty() const { return Saved() && warnings_.empty(); }
     [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
     [[nodiscard]] const std::vector<ChangeFailure>& ChangeFailures() const { return changes_; }
     [[nodiscard]] bool EngineUnconfirmed() const { return engineUnconfirmed_; }
@@ -59,12 +81,14 @@ public:
         changes_.clear();
         engineUnconfirmed_ = false;
         stop_.clear();
+        warnings_.clear();
     }
 
     // One message for an "Information" box, a line per cause and one for the engine; empty when all went well.
     [[nodiscard]] std::string Message() const;
-    // Shows Message() when there is something to tell, and then starts a fresh report.
-    void InformAndClear(platform::Prompts& prompts, platform::WindowId owner);
+    // Shows Message() when there is something to tell, and then starts a fresh report. Warnings already in `said`
+    // are left out.
+    void InformAndClear(platform::Prompts& prompts, platform::WindowId owner, WarningsSaid* said = nullptr);
 
 private:
     [[nodiscard]] std::string Unstopped() const;
@@ -73,6 +97,7 @@ private:
     std::vector<ChangeFailure> changes_;
     bool engineUnconfirmed_ = false;
     std::string stop_;
+    std::vector<std::string> warnings_;
 };
 
 }  // namespace talvane

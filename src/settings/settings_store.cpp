@@ -243,7 +243,8 @@ bool WriteEngineOptions(platform::Registry& registry,
                         const StartupFacts& facts,
                         SaveReport& report) {
     const bool stored = WriteRecord(registry, kEngineOptionFields, options, report);
-    return UpdateRunEntry(registry, options.autoStart, facts, report) && stored;
+    static_cast<void>(UpdateRunEntry(registry, options.autoStart, facts, report));
+    return stored;
 }
 
 std::string RunEntryData(const StartupFacts& facts) {
@@ -251,19 +252,53 @@ std::string RunEntryData(const StartupFacts& facts) {
     return file ? facts.installDir + "\\" + *file : std::string();
 }
 
-bool UpdateRunEntry(platform::Registry& registry, bool autoStart, const StartupFacts& facts, SaveReport& report) {
+namespace {
+
+// Whether the Run entry already is what autoStart asks for; anyone may read the key.
+bool RunEntryInLine(platform::Registry& registry, bool autoStart, const std::string& data) {
     RegKey run;
-    const long opened = run.Open(registry, RootKey::LocalMachine, kRunKeyPath, platform::kKeySetValue);
+    const long opened = run.Open(registry, RootKey::LocalMachine, kRunKeyPath, platform::kKeyRead);
     if (opened != platform::kErrorSuccess) {
-        // Without a Run key there is no entry to remove.
-        const bool nothingToDo = !autoStart && opened == platform::kErrorFileNotFound;
-        return nothingToDo || report.Check(opened, kRunValueName, /*machineWide=*/true, /*containerFailed=*/true);
+        return !autoStart && opened == platform::kErrorFileNotFound;
     }
-    long status = autoStart ? run.WriteText(kRunValueName, RunEntryData(facts)) : run.DeleteValue(kRunValueName);
-    if (!autoStart && status == platform::kErrorFileNotFound) {
-        status = platform::kErrorSuccess;  // already gone
+    if (autoStart) {
+        return run.ReadText(kRunValueName) == data;
     }
-    return report.Check(status, kRunValueName, /*machineWide=*/true);
+    std::uint32_t size = 0;
+    return run.QueryValue(kRunValueName, nullptr, nullptr, &size) == platform::kErrorFileNotFound;
+}
+
+}  // namespace
+
+std::string RunEntryWarning(bool autoStart, long status) {
+    return std::string(autoStart ? "Talvane could not be set to start with Windows"
+                                 : "Talvane could not be kept from starting with Windows") +
+           " (\"" + kRunValueName + "\": " + StatusInWords(status, /*machineWide=*/true) +
+           "). Your other settings are saved.";
+}
+
+// The entry lives under HKEY_LOCAL_MACHINE, which an ordinary user of 2000, XP and later may read but not write:
+// what is already in line is left alone, and a refused write is a warning, since the user's own settings are saved.
+bool UpdateRunEntry(platform::Registry& registry, bool autoStart, const StartupFacts& facts, SaveReport& report) {
+    const std::string data = RunEntryData(facts);
+    if (RunEntryInLine(registry, autoStart, data)) {
+        return true;
+    }
+    RegKey run;
+    long status = run.Open(registry, RootKey::LocalMachine, kRunKeyPath, platform::kKeySetValue);
+    if (status == platform::kErrorSuccess) {
+        status = autoStart ? run.WriteText(kRunValueName, data) : run.DeleteValue(kRunValueName);
+        if (!autoStart && status == platform::kErrorFileNotFound) {
+            status = platform::kErrorSuccess;  // gone meanwhile
+        }
+    } else if (!autoStart && status == platform::kErrorFileNotFound) {
+        status = platform::kErrorSuccess;  // without a Run key there is no entry to remove
+    }
+    if (status != platform::kErrorSuccess) {
+        report.Warn(RunEntryWarning(autoStart, status));
+        return false;
+    }
+    return true;
 }
 
 bool TakeFirstRunMarker(platform::Registry& registry, SaveReport& report) {

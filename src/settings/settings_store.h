@@ -64,7 +64,8 @@ bool WriteEngineState(platform::Registry& registry, bool enabled, SaveReport& re
 
 // "Music" reads empty unless a file of that name exists.
 EngineOptions ReadEngineOptions(platform::Registry& registry, platform::Files& files, std::uint32_t totalPhysMB);
-// Writes every value, changed or not, then brings the Run entry in line with autoStart.
+// Writes every value, changed or not, then brings the Run entry in line with autoStart; true when every value
+// under the settings key was written, whatever became of the Run entry.
 bool WriteEngineOptions(platform::Registry& registry,
                         const EngineOptions& options,
                         const StartupFacts& facts,
@@ -72,8 +73,11 @@ bool WriteEngineOptions(platform::Registry& registry,
 
 // The Run entry's data: the engine for the running family inside InstallDir, empty on families without one.
 std::string RunEntryData(const StartupFacts& facts);
-// Writes the Run entry when autoStart is on, deletes it when off.
+// Writes the Run entry when autoStart is on, deletes it when off; true when it is in line afterwards. A refusal is
+// a warning in the report, not a failure.
 bool UpdateRunEntry(platform::Registry& registry, bool autoStart, const StartupFacts& facts, SaveReport& report);
+// What the user is told when the Run entry could not be brought in line.
+std::string RunEntryWarning(bool autoStart, long status);
 
 // The installer's first-run marker: true on the first start, when it is turned to "0" and start-with-Windows on.
 bool TakeFirstRunMarker(platform::Registry& registry, SaveReport& report);

@@ -15,7 +15,7 @@ bool ApplyClose::SaveNow(platform::WindowId owner) {
             return false;
         }
     }
-    const bool saved = report_.Empty();
+    const bool saved = report_.Saved();
     if (saved) {
         for (ui::Page* page : model_.Pages()) {
             page->Read();  // moving the sliders marks the page changed again

@@ -104,7 +104,7 @@ SaveReport& MainWindow::Report() {
 }
 
 void MainWindow::ReportSaves() {
-    applyClose_.Report().InformAndClear(context_.prompts, Owner());
+    applyClose_.Report().InformAndClear(context_.prompts, Owner(), &context_.warningsSaid);
 }
 
 platform::WindowId MainWindow::Owner() const {

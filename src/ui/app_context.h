@@ -13,6 +13,7 @@
 #include "platform/win32/win32_power.h"
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_shell_links.h"
+#include "settings/save_report.h"
 #include "ui/item_dialog.h"
 #include "ui/theme.h"
 
@@ -40,6 +41,7 @@ struct AppContext {
     ui::ItemDialog itemDialog;
     HelpCaller help;
     PaletteTracker palette;
+    WarningsSaid warningsSaid;
     StartupFacts facts;
     MemorySample sample;
 };

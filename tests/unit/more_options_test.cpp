@@ -42,7 +42,7 @@ struct Machine {
         registry.PutNumber(RootKey::CurrentUser, kKey, name, number);
     }
     void Show() { dialog.Show(ReadEngineOptions(registry, files, kTotalPhysMB)); }
-    bool Ok() { return SaveMoreOptions(dialog.Ok(), registry, windows, prompts, facts, 0); }
+    bool Ok() { return SaveMoreOptions(dialog.Ok(), registry, windows, prompts, facts, said, 0); }
     std::optional<std::uint32_t> Stored(const std::string& name) const {
         const auto value = registry.Get(RootKey::CurrentUser, kKey, name);
         if (!value || value->data.size() != 4) {
@@ -62,6 +62,7 @@ struct Machine {
     fakes::FakeWindows windows{&log};
     fakes::FakePrompts prompts;
     StartupFacts facts;
+    WarningsSaid said;
     MoreOptions dialog;
 };
 
@@ -377,6 +378,57 @@ TEST(MoreOptionsTest, OkClosesTheDialogOnlyWhenEverythingWasSaved) {
         ASSERT_EQ(m.prompts.shown.size(), c.told.empty() ? 0u : 1u) << c.name;
         for (const char* words : c.told) {
             EXPECT_NE(m.prompts.shown[0].text.find(words), std::string::npos) << c.name << ": " << words;
+        }
+    }
+}
+
+// A user without administrator rights may read HKEY_LOCAL_MACHINE but not write it.
+TEST(MoreOptionsTest, ARunEntryTheUserMayNotWriteIsWarnedOfOnceAndDoesNotKeepTheDialogOpen) {
+    const std::string engine = "C:\\Program Files\\Talvane\\VELK_XP.exe";
+    const struct {
+        const char* name;
+        bool autoStart;
+        std::optional<std::string> entry;  // what the Run key holds already
+        bool settingsWriteFails;
+        bool closes;
+        const char* told;  // nullptr: nothing
+    } cases[] = {
+        {"start wanted, no entry", true, std::nullopt, false, true, "could not be set to start with Windows"},
+        {"start wanted, entry in place", true, engine, false, true, nullptr},
+        {"start wanted, another program's path", true, std::string("C:\\old.exe"), false, true, "set to start"},
+        {"no start wanted, no entry", false, std::nullopt, false, true, nullptr},
+        {"no start wanted, entry there", false, engine, false, true, "could not be kept from starting"},
+        {"a setting failed as well", true, std::nullopt, true, false, "Hotkey1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine m(WindowsFamily::WinXP);
+        if (c.entry) {
+            m.registry.PutText(RootKey::LocalMachine, kRun, "Talvane Professional", *c.entry);
+        }
+        m.registry.ProtectRoot(RootKey::LocalMachine);
+        if (c.settingsWriteFails) {
+            m.registry.FailValueWrite(RootKey::CurrentUser, kKey, "Hotkey1", platform::kErrorAccessDenied);
+        }
+        m.Show();
+        m.dialog.Check(Box::AutoStart, c.autoStart);
+        m.dialog.Check(Box::PlaySound, true);
+        EXPECT_EQ(m.Ok(), c.closes);
+        EXPECT_EQ(m.Stored("AutoStart"), c.autoStart ? 1u : 0u) << "the user's own settings are saved";
+        EXPECT_EQ(m.Stored("PlaySound"), 1u);
+        ASSERT_EQ(m.prompts.shown.size(), c.told != nullptr ? 1u : 0u);
+        if (c.told != nullptr) {
+            EXPECT_NE(m.prompts.shown[0].text.find(c.told), std::string::npos) << m.prompts.shown[0].text;
+        }
+        const auto run = m.registry.Get(RootKey::LocalMachine, kRun, "Talvane Professional");
+        EXPECT_EQ(run ? std::optional<std::string>(std::string(run->data.begin(), run->data.end())) : std::nullopt,
+                  c.entry)
+            << "nothing written where the user may not write";
+        EXPECT_EQ(m.log.Entries().back(), kReload);
+        m.prompts.shown.clear();
+        if (c.closes) {
+            m.Ok();
+            EXPECT_TRUE(m.prompts.shown.empty()) << "the same warning again in the same run";
         }
     }
 }

@@ -161,6 +161,30 @@ TEST_F(MoreOptionsTest, HotkeyAndColourAreSavedOnOkAndTheEngineIsTold) {
     EXPECT_TRUE(engine_->Close(5000));
 }
 
+// As for a user without administrator rights: the Run entry is refused, said once, and OK still closes.
+TEST_F(MoreOptionsTest, ARefusedRunEntryIsWarnedOfOnceAndOkStillCloses) {
+    const char* run = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const driver::RestoredRegistryValue entry(HKEY_LOCAL_MACHINE, run, "Talvane Professional");
+    ASSERT_TRUE(driver::DeleteRegistryValue(HKEY_LOCAL_MACHINE, run, "Talvane Professional"));
+    ASSERT_TRUE(StoreNumber("AutoStart", 0));
+    const driver::ReadOnlyRegistryKey refused(HKEY_LOCAL_MACHINE, run);
+    ASSERT_TRUE(refused.Holds()) << "Wine did not refuse a write to the Run key";
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    ASSERT_TRUE(driver::Click(Control(IDC_FORM4_CHECKBOX1)));
+    ASSERT_TRUE(driver::PostClick(Control(IDC_FORM4_SPEEDBUTTON22)));
+    const std::string warning = AnswerBox(IDOK);
+    EXPECT_NE(warning.find("could not be set to start with Windows"), std::string::npos) << warning;
+    EXPECT_TRUE(driver::WaitUntil([&] { return !IsWindowVisible(dialog_); }, kReactMs)) << "the dialog stayed open";
+    EXPECT_EQ(StoredNumber("AutoStart"), DWORD{1});
+    EXPECT_FALSE(driver::ReadRegistryValue(HKEY_LOCAL_MACHINE, run, "Talvane Professional"));
+
+    ASSERT_NO_FATAL_FAILURE(OpenDialog());
+    ASSERT_NO_FATAL_FAILURE(PressAndWaitClosed(IDC_FORM4_SPEEDBUTTON22));
+    EXPECT_EQ(driver::WaitForMessageBox(app_->Proc().Id(), 500), nullptr) << "warned again";
+}
+
 TEST_F(MoreOptionsTest, CloseDiscardsATick) {
     ASSERT_TRUE(StoreNumber("PlaySound", 0));
     ASSERT_NO_FATAL_FAILURE(StartTalvane());

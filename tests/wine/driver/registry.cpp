@@ -1,5 +1,7 @@
 #include "registry.h"
 
+#include <aclapi.h>
+
 #include <cstring>
 #include <utility>
 
@@ -149,6 +151,53 @@ RestoredRegistryValue::~RestoredRegistryValue() {
         DeleteRegistryValue(root_, sub_key_, name_);
     } else {
         DeleteRegistryTree(root_, sub_key_);
+    }
+}
+
+ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& sub_key) {
+    if (RegOpenKeyExA(root, sub_key.c_str(), 0, READ_CONTROL | WRITE_DAC, &key_) != ERROR_SUCCESS) {
+        key_ = nullptr;
+        return;
+    }
+    if (GetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &saved_dacl_, nullptr,
+                        &saved_) != ERROR_SUCCESS) {
+        saved_ = nullptr;
+        return;
+    }
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) {
+        return;
+    }
+    alignas(DWORD) BYTE buffer[256] = {};
+    auto* acl = reinterpret_cast<PACL>(buffer);
+    SECURITY_DESCRIPTOR descriptor;
+    // WRITE_DAC stays, so the DACL can be put back.
+    const bool made = InitializeAcl(acl, sizeof(buffer), ACL_REVISION) &&
+                      AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ | WRITE_DAC, everyone) &&
+                      InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                      SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    FreeSid(everyone);
+    if (!made || RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) != ERROR_SUCCESS) {
+        return;
+    }
+    HKEY probe = nullptr;
+    const LONG status = RegOpenKeyExA(root, sub_key.c_str(), 0, KEY_SET_VALUE, &probe);
+    if (status == ERROR_SUCCESS) {
+        RegCloseKey(probe);
+    }
+    holds_ = status == ERROR_ACCESS_DENIED;
+}
+
+ReadOnlyRegistryKey::~ReadOnlyRegistryKey() {
+    if (key_ != nullptr && saved_ != nullptr) {
+        SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, saved_dacl_, nullptr);
+    }
+    if (saved_ != nullptr) {
+        LocalFree(saved_);
+    }
+    if (key_ != nullptr) {
+        RegCloseKey(key_);
     }
 }
 

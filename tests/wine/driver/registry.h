@@ -55,4 +55,23 @@ private:
     std::optional<RegistryValue> value_;
 };
 
+// A key that everyone may read but nobody may write while this lives, as HKEY_LOCAL_MACHINE is for a user without
+// administrator rights (Wine runs everything as an administrator, but enforces a key's DACL). Its DACL is put back
+// afterwards.
+class ReadOnlyRegistryKey {
+public:
+    ReadOnlyRegistryKey(HKEY root, const std::string& sub_key);
+    ~ReadOnlyRegistryKey();
+    ReadOnlyRegistryKey(const ReadOnlyRegistryKey&) = delete;
+    ReadOnlyRegistryKey& operator=(const ReadOnlyRegistryKey&) = delete;
+    // The DACL was set and a write open is refused.
+    [[nodiscard]] bool Holds() const { return holds_; }
+
+private:
+    HKEY key_ = nullptr;
+    PSECURITY_DESCRIPTOR saved_ = nullptr;  // LocalFree'd; holds the DACL put back
+    PACL saved_dacl_ = nullptr;
+    bool holds_ = false;
+};
+
 }  // namespace talvane::wine_driver
