@@ -66,6 +66,8 @@ for preset in win32 win64; do
     if cmake --preset "$preset" >/dev/null && cmake --build "build/$preset" -j "$jobs"; then
         scripts/check-imports.sh "build/$preset/src"
         record "$preset imports" $?
+        scripts/check-imports.sh "build/$preset/installer"
+        record "$preset installer imports" $?
         run_ctest "$preset" "build/$preset"
     else
         record "$preset build" 1

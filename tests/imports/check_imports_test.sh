@@ -3,6 +3,13 @@
 set -uo pipefail
 check=$1
 built=$2
+pointer=${3:?pointer size}
+# Only Windows 98 and Me stub the wide kernel32 functions, and only the i686 build runs there.
+if [ "$pointer" -eq 4 ]; then
+    runtime='fail|imports_runtime.exe imports kernel32.dll CreateSemaphoreW, a 9x stub'
+else
+    runtime='pass|1 programs import'
+fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/empty" "$scratch/junk" "$scratch/truncated"
@@ -21,8 +28,10 @@ while IFS='|' read -r folder want message; do
         failed=1
     fi
 done <<ROWS
-$built/clean|pass|1 programs import system DLLs only
+$built/clean|pass|1 programs import system DLLs and known functions only
 $built/winmm|fail|imports_winmm.exe imports winmm.dll
+$built/unknown|fail|imports_unknown.exe imports kernel32.dll GetNativeSystemInfo, which the import table does not know
+$built/runtime|$runtime
 $scratch/empty|fail|no programs
 $scratch/junk|fail|junk.exe is no i386 or x86-64 PE program
 $scratch/truncated|fail|objdump failed on truncated.exe
