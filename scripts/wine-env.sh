@@ -5,14 +5,21 @@
 
 talvane_wine_arch() {
     case "$1" in
-        win95 | win98 | winme | nt40 | win2k | winxp) echo win32 ;;
-        winxp64) echo win64 ;;
+        win95 | win98 | winme | nt40 | win2k | winxp | win7 | win10) echo win32 ;;
+        winxp64 | win10x64) echo win64 ;;
         *) return 1 ;;
+    esac
+}
+# The Windows version Wine reports in a mode's prefix.
+talvane_wine_version() {
+    case "$1" in
+        win10x64) echo win10 ;;
+        *) echo "$1" ;;
     esac
 }
 
 if [ $# -lt 1 ] || ! talvane_wine_arch "$1" >/dev/null; then
-    echo "wine-env.sh: MODE must be one of win95 win98 winme nt40 win2k winxp winxp64 (got '${1:-}')" >&2
+    echo "wine-env.sh: MODE must be one of win95 win98 winme nt40 win2k winxp win7 win10 winxp64 win10x64 (got '${1:-}')" >&2
     # shellcheck disable=SC2317  # exit only when run instead of sourced
     return 2 2>/dev/null || exit 2
 fi

@@ -61,10 +61,11 @@ if ! stamp_is "$prefix" "$mode_want"; then
     rm -rf "$prefix"
     cp -a "$TALVANE_WINE_ROOT/base-$WINEARCH" "$prefix"
     rm -f "$prefix/$stamp_name"
-    wine_quiet wine reg add 'HKCU\Software\Wine' /v Version /d "$TALVANE_MODE" /f
+    version=$(talvane_wine_version "$TALVANE_MODE")
+    wine_quiet wine reg add 'HKCU\Software\Wine' /v Version /d "$version" /f
     wine_quiet wineserver -w
-    if ! grep -q "^\"Version\"=\"$TALVANE_MODE\"" "$prefix/user.reg"; then
-        echo "wine-prefix.sh: setting Version=$TALVANE_MODE in $prefix failed" >&2
+    if ! grep -q "^\"Version\"=\"$version\"" "$prefix/user.reg"; then
+        echo "wine-prefix.sh: setting Version=$version in $prefix failed" >&2
         exit 1
     fi
     echo "$mode_want" >"$prefix/$stamp_name"

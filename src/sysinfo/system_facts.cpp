@@ -8,11 +8,29 @@ namespace talvane {
 namespace {
 
 constexpr std::uint32_t kLastXp2000Build = 2400;
+constexpr std::uint32_t kFirstWindows11Build = 22000;
+
+// The Windows after XP by their own names, which "Windows XP" would misstate there; GetVersionExA reports them
+// truly because the manifest names them as supported.
+std::string NameAfterXp(const platform::OsVersion& version) {
+    if (version.major == 6) {
+        switch (version.minor) {
+            case 0: return "Windows Vista";
+            case 1: return "Windows 7";
+            case 2: return "Windows 8";
+            default: return "Windows 8.1";
+        }
+    }
+    return version.build >= kFirstWindows11Build ? "Windows 11" : "Windows 10";
+}
 
 std::string WindowsName(const platform::OsVersion& version) {
     if (version.platformId == platform::kPlatformWin32Nt) {
         if (version.major < 5) {
             return "Windows NT";
+        }
+        if (version.major >= 6) {
+            return NameAfterXp(version);
         }
         return version.build <= kLastXp2000Build ? "Windows 2000" : "Windows XP";
     }
@@ -23,6 +41,7 @@ std::string WindowsName(const platform::OsVersion& version) {
 }
 
 bool IsModernNt(const platform::OsVersion& version) {
+    // 2000 and later show the service pack instead of the version numbers.
     return version.platformId == platform::kPlatformWin32Nt && version.major >= 5;
 }
 

@@ -111,6 +111,11 @@ TEST(SystemFactsTest, VersionAndBuildTextsForEveryWindows) {
         {{kPlatformWin32Nt, 4, 0, 1381, "Service Pack 6"}, "Windows NT 4.0", "1381"},
         {{kPlatformWin32Nt, 5, 0, 2195, "Service Pack 4"}, "Windows 2000  (Service Pack 4)", "2195"},
         {{kPlatformWin32Nt, 5, 1, 2600, ""}, "Windows XP", "2600"},
+        {{kPlatformWin32Nt, 5, 2, 3790, "Service Pack 2"}, "Windows XP  (Service Pack 2)", "3790"},
+        {{kPlatformWin32Nt, 6, 1, 7601, "Service Pack 1"}, "Windows 7  (Service Pack 1)", "7601"},
+        {{kPlatformWin32Nt, 6, 3, 9600, ""}, "Windows 8.1", "9600"},
+        {{kPlatformWin32Nt, 10, 0, 19045, ""}, "Windows 10", "19045"},
+        {{kPlatformWin32Nt, 10, 0, 22631, ""}, "Windows 11", "22631"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WindowsVersionText(c.version), c.text);

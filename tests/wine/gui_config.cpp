@@ -38,8 +38,12 @@ std::string ScreenshotPath(const std::string& name) {
     return wine_driver::JoinPath(g_config.screenshot_dir, name + "_" + g_config.mode + ".bmp");
 }
 
+bool IsXpOrLater(const std::string& mode) {
+    return mode == "winxp" || mode == "winxp64" || mode == "win7" || mode == "win10" || mode == "win10x64";
+}
+
 WindowsFamily FamilyOfMode(const std::string& mode) {
-    if (mode == "win2k" || mode == "winxp" || mode == "winxp64") {
+    if (mode == "win2k" || IsXpOrLater(mode)) {
         return WindowsFamily::kNt;
     }
     if (mode == "win98" || mode == "winme") {

@@ -8,8 +8,8 @@ namespace talvane::gui_test {
 enum class WindowsFamily { kNt, k9x, kWithoutTweaks, kUnknown };
 
 struct GuiConfig {
-    std::string talvane_exe;     // TALVANE_EXE or --talvane=PATH
-    std::string mode;            // TALVANE_MODE: win98, winme, win2k, winxp, nt40, win95, winxp64
+    std::string talvane_exe;  // TALVANE_EXE or --talvane=PATH
+    std::string mode;         // TALVANE_MODE: win98, winme, win2k, winxp, nt40, win95, win7, win10, winxp64, win10x64
     std::string screenshot_dir;  // TALVANE_SCREENSHOT_DIR
 };
 
@@ -21,5 +21,7 @@ const GuiConfig& Config();
 std::string ScreenshotPath(const std::string& name);
 
 WindowsFamily FamilyOfMode(const std::string& mode);
+// The modes the program treats as Windows XP (its family 5): XP and everything after it.
+bool IsXpOrLater(const std::string& mode);
 
 }  // namespace talvane::gui_test

@@ -104,7 +104,7 @@ TEST_F(MoreOptionsTest, OpensFromTheOptimizerPageOnTheMainTab) {
     EXPECT_FALSE(IsWindowEnabled(app_->Main())) << "the main window must wait while the dialog is open";
     RECT browse;
     ASSERT_TRUE(GetWindowRect(Control(IDC_FORM4_SPEEDBUTTON3), &browse));
-    const bool xp = Config().mode == "winxp" || Config().mode == "winxp64";
+    const bool xp = IsXpOrLater(Config().mode);
     EXPECT_EQ(browse.bottom - browse.top, xp ? 23 : 21) << "the browse button grows on XP only";
 
     // Leaving on another tab must not carry over to the next showing.

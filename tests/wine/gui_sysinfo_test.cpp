@@ -58,7 +58,8 @@ TEST_F(SystemInfo, WindowsTabShowsTheMachineAndAnUptimeThatTicks) {
     const std::map<std::string, std::string> versions = {{"win95", "Windows 95 4.0"},  {"win98", "Windows 98 4.10"},
                                                          {"winme", "Windows Me 4.90"}, {"nt40", "Windows NT 4.0"},
                                                          {"win2k", "Windows 2000"},    {"winxp", "Windows XP"},
-                                                         {"winxp64", "Windows XP"}};
+                                                         {"winxp64", "Windows XP"},    {"win7", "Windows 7"},
+                                                         {"win10", "Windows 10"},      {"win10x64", "Windows 10"}};
     const std::string version = Value(IDC_FORM1_LISTVIEW3, "Version");
     EXPECT_EQ(version.rfind(versions.at(Config().mode), 0), 0u) << version;
 
