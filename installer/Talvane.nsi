@@ -126,6 +126,19 @@ FunctionEnd
 !insertmacro CLOSE_TALVANE ""
 !insertmacro CLOSE_TALVANE "un."
 
+; RequestExecutionLevel makes Vista and later ask for rights; 2000 and XP run Setup as whoever starts it, and a
+; user without rights could write neither Program Files, the Windows folder nor HKEY_LOCAL_MACHINE. 98 and Me
+; answer "Admin". Exit code 740: elevation required.
+!macro REQUIRE_ADMIN WHAT
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 != "Admin"
+        MessageBox MB_OK|MB_ICONSTOP "${WHAT} needs administrator rights: it writes to Program Files, the Windows folder and the machine-wide registry. Please run it again as an administrator." /SD IDOK
+        SetErrorLevel 740
+        Quit
+    ${EndIf}
+!macroend
+
 Function .onInit
 !ifdef X64
     ${IfNot} ${RunningX64}
@@ -135,12 +148,14 @@ Function .onInit
     ${EndIf}
     SetRegView 64
 !endif
+    !insertmacro REQUIRE_ADMIN "Talvane Setup"
 FunctionEnd
 
 Function un.onInit
 !ifdef X64
     SetRegView 64
 !endif
+    !insertmacro REQUIRE_ADMIN "Removing Talvane"
 FunctionEnd
 
 Section "Talvane"
