@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "platform/reg_key.h"
@@ -95,8 +96,13 @@ struct ReadContext {
     platform::Files* files = nullptr;
 };
 
+// A default that grows with the memory stops at the value's maximum: a quarter of 64 GB is no amount the menu or
+// the spin fields can hold, and the engine would act on a figure the dialog never shows.
 std::uint32_t NumberOr(const RegKey& key, const SettingEntry& entry, std::uint32_t totalPhysMB) {
-    return key.ReadNumber(entry.name).value_or(entry.defaultNumber.For(totalPhysMB));
+    if (const auto stored = key.ReadNumber(entry.name)) {
+        return *stored;
+    }
+    return std::min(entry.defaultNumber.For(totalPhysMB), entry.maximum.For(totalPhysMB));
 }
 
 std::string TextOr(const RegKey& key, const SettingEntry& entry) {

@@ -128,6 +128,21 @@ TEST_F(SettingsStoreTest, UnreadableKeyReadsTheDefaultsOfTheMachinesMemory) {
     }
 }
 
+TEST_F(SettingsStoreTest, DefaultsOfMuchMemoryStopAtTheirMaximum) {
+    const struct {
+        std::uint32_t totalPhysMB;
+        const char* options;
+    } cases[] = {
+        {2048, "1,0,128,60,64,4,75,0,0,15,0,1,0,512,256,128,0,0,0,0,"},
+        {65540, "1,0,999,60,999,4,75,0,0,15,0,1,0,999,999,999,0,0,0,0,"},
+    };
+    for (const auto& c : cases) {
+        const EngineSettings read = ReadEngineSettings(registry, files, c.totalPhysMB);
+        EXPECT_EQ(Describe(read.options), c.options) << c.totalPhysMB;
+        EXPECT_EQ(read.optimizer.targetFreeRam, c.totalPhysMB / 4) << "within its range of three quarters";
+    }
+}
+
 TEST_F(SettingsStoreTest, StoredValuesReadAsTheirKindSays) {
     const std::string wav = "C:\\WINDOWS\\Media\\ding.wav";
     files.AddFile(wav);

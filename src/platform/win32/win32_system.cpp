@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/win32_platform.h"
@@ -21,16 +22,25 @@ platform::OsVersion Win32System::GetVersion() {
     return version;
 }
 
+namespace {
+
+// A 64-bit process's SIZE_T figures beyond 4 GB read as the 32-bit call's own cap, never wrapped.
+std::uint32_t Capped(SIZE_T bytes) {
+    return static_cast<std::uint32_t>(std::min<SIZE_T>(bytes, 0xFFFFFFFFu));
+}
+
+}  // namespace
+
 platform::MemoryStatus32 Win32System::GlobalMemoryStatus() {
     MEMORYSTATUS status{};
     status.dwLength = 32;  // the size Windows 95 and NT 4.0 know
     ::GlobalMemoryStatus(&status);
     platform::MemoryStatus32 result;
     result.memoryLoad = status.dwMemoryLoad;
-    result.totalPhys = static_cast<std::uint32_t>(status.dwTotalPhys);
-    result.availPhys = static_cast<std::uint32_t>(status.dwAvailPhys);
-    result.totalPageFile = static_cast<std::uint32_t>(status.dwTotalPageFile);
-    result.availPageFile = static_cast<std::uint32_t>(status.dwAvailPageFile);
+    result.totalPhys = Capped(status.dwTotalPhys);
+    result.availPhys = Capped(status.dwAvailPhys);
+    result.totalPageFile = Capped(status.dwTotalPageFile);
+    result.availPageFile = Capped(status.dwAvailPageFile);
     return result;
 }
 
