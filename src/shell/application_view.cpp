@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/handles.h"
 #include "shell/about_box_view.h"
 #include "shell/main_window_view.h"
 #include "shell/start_routine.h"
@@ -9,15 +10,36 @@
 
 namespace talvane {
 
+namespace {
+
+// comctl32 4.00 of Windows 95 has no InitCommonControlsEx, and importing it would keep the program from starting
+// there; InitCommonControls registers the same classes. The function is looked up in the comctl32 the program is
+// bound to, which under the manifest is version 6: the module that holds InitCommonControls.
+void InitCommonControlClasses() {
+    MEMORY_BASIC_INFORMATION region{};
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    InitEx initEx = nullptr;
+    if (VirtualQuery(reinterpret_cast<const void*>(&InitCommonControls), &region, sizeof(region)) != 0) {
+        initEx = win32::LookUp<InitEx>(static_cast<HMODULE>(region.AllocationBase), "InitCommonControlsEx");
+    }
+    if (initEx == nullptr) {
+        InitCommonControls();
+        return;
+    }
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES;
+    initEx(&controls);
+}
+
+}  // namespace
+
 Application::Application(HINSTANCE instance) : context_(instance) {}
 
 Application::~Application() = default;
 
 int Application::Run() {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&controls);
+    InitCommonControlClasses();
     if (!ui::Form::RegisterClasses(context_.instance)) {
         return 1;
     }

@@ -111,7 +111,7 @@ void ShortcutPageView::Build() {
     form_.SetItems(IDC_FORM1_COMBOBOX4, TextTable::Texts(kFolderRows));
     form_.Select(IDC_FORM1_COMBOBOX4, kFolderDesktop);
     form_.GrowFromRow(IDC_FORM1_SPEEDBUTTON18, BrowseButtonGrowth(context_.facts.family));
-    ui::AddHint(context_.instance, GetAncestor(form_.Control(IDC_FORM1_SPEEDBUTTON18), GA_ROOT),
+    ui::AddHint(context_.instance, ui::TopLevelOf(form_.Control(IDC_FORM1_SPEEDBUTTON18)),
                 form_.Control(IDC_FORM1_SPEEDBUTTON18), TextTable::Text(kBrowseHintRow));
     EnableCreate();
 }

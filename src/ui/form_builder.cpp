@@ -93,7 +93,7 @@ void RelayPointer(HWND control, LPARAM point) {
     }
     POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     MapWindowPoints(control, panel, &at, 1);
-    SendMessageA(GetAncestor(panel, GA_ROOT), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), MAKELPARAM(at.x, at.y));
+    SendMessageA(TopLevelOf(panel), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), MAKELPARAM(at.x, at.y));
 }
 
 LRESULT CALLBACK RelayProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,14 +166,14 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
                 DrawImage(panel, item, *PanelRow(panel), *PanelTheme(panel));
                 return TRUE;
             }
-            return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+            return SendMessageA(TopLevelOf(panel), message, wParam, lParam);
         }
         case WM_COMMAND:
         case WM_NOTIFY:
         case WM_HSCROLL:
-        case WM_VSCROLL: return SendMessageA(GetAncestor(panel, GA_ROOT), message, wParam, lParam);
+        case WM_VSCROLL: return SendMessageA(TopLevelOf(panel), message, wParam, lParam);
         case WM_MOUSEMOVE:
-            SendMessageA(GetAncestor(panel, GA_ROOT), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), lParam);
+            SendMessageA(TopLevelOf(panel), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), lParam);
             return 0;
         default: break;
     }
@@ -280,6 +280,13 @@ const char* ClassFor(ControlKind kind) {
 }
 
 }  // namespace
+
+HWND TopLevelOf(HWND window) {
+    while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
+        window = GetParent(window);
+    }
+    return window;
+}
 
 bool Form::RegisterClasses(HINSTANCE instance) {
     WNDCLASSA panel{};

@@ -17,6 +17,10 @@ namespace talvane::ui {
 // point in the panel's client coordinates.
 constexpr UINT kPanelMouseMove = WM_APP + 1;
 
+// The top-level window a control stands in. GetAncestor would do, but Windows 95 and NT 4.0 before SP4 lack it,
+// and importing it would keep the program from starting there at all.
+HWND TopLevelOf(HWND window);
+
 class Form {
 public:
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
