@@ -94,7 +94,8 @@ std::vector<ProcessRow> EnumerateProcesses(platform::Processes& processes, Windo
             row.memory = WorkingSetText(facts->workingSetBytes);
             row.threads = entry.threads;
         }
-        row.iconSource = row.application;
+        // 98 and Me give the whole path; the bare name shown would find no icon outside the search path.
+        row.iconSource = Is9xFamily(family) ? entry.exeFile : row.application;
         rows.push_back(std::move(row));
     }
     return rows;

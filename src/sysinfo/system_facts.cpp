@@ -108,7 +108,11 @@ SystemFacts GatherSystemFacts(platform::System& system,
                               const StartupFacts& facts,
                               std::uint64_t uptimeMilliseconds) {
     const platform::OsVersion version = system.GetVersion();
-    const std::string ownerKey = R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion)";
+    // 98 and Me keep the owner under the Windows key; the NT key is asked first everywhere, as NT keeps it there.
+    const auto registered = [&registry](const char* name) {
+        const std::string text = ReadText(registry, R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion)", name);
+        return text.empty() ? ReadText(registry, R"(SOFTWARE\Microsoft\Windows\CurrentVersion)", name) : text;
+    };
     const std::string browser = ReadText(registry, R"(Software\Microsoft\Internet Explorer)", "Version");
     const std::string directX = DirectXText(ReadText(registry, R"(Software\Microsoft\DirectX)", "Version"));
 
@@ -130,8 +134,8 @@ SystemFacts GatherSystemFacts(platform::System& system,
     rows.push_back({125, true, facts.systemDir, FactPicture::Folder});
     result.uptimeRow = static_cast<int>(rows.size());
     rows.push_back({126, true, UptimeText(uptimeMilliseconds), FactPicture::Clock});
-    rows.push_back({127, true, ReadText(registry, ownerKey, "RegisteredOwner"), FactPicture::Person});
-    rows.push_back({128, true, ReadText(registry, ownerKey, "RegisteredOrganization"), FactPicture::Person});
+    rows.push_back({127, true, registered("RegisteredOwner"), FactPicture::Person});
+    rows.push_back({128, true, registered("RegisteredOrganization"), FactPicture::Person});
     return result;
 }
 

@@ -51,6 +51,7 @@ TEST(ProcessListTest, NtListsOnlyWhatItCanOpenAndNamesEveryRow) {
     const auto nine = EnumerateProcesses(processes, WindowsFamily::Win98);
     ASSERT_EQ(nine.size(), 1u);
     EXPECT_EQ(nine[0].application, "EXPLORER.EXE");
+    EXPECT_EQ(nine[0].iconSource, "C:\\WINDOWS\\EXPLORER.EXE");
     EXPECT_EQ(nine[0].priority, "Idle");
     EXPECT_TRUE(EnumerateProcesses(processes, WindowsFamily::NT4).empty());
     EXPECT_TRUE(EnumerateProcesses(processes, WindowsFamily::Unsupported).empty());
@@ -146,6 +147,14 @@ TEST(SystemFactsTest, BrowserRowComesAndGoesWithItsKeyAndMovesTheUptimeRow) {
     EXPECT_EQ(with.rows[8].value, "0.0") << "no DirectX key";
     EXPECT_EQ(with.rows[13].value, "Ana");
     EXPECT_EQ(with.rows[14].value, "") << "no organization";
+
+    // 98 and Me keep them under the Windows key.
+    registry.PutText(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization",
+                     "Talvane Club");
+    registry.PutText(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner", "Bo");
+    const SystemFacts nine = GatherSystemFacts(system, registry, facts, 0);
+    EXPECT_EQ(nine.rows[13].value, "Ana") << "the NT key comes first";
+    EXPECT_EQ(nine.rows[14].value, "Talvane Club");
 
     fakes::FakeRegistry bare;
     const SystemFacts without = GatherSystemFacts(system, bare, facts, 0);
