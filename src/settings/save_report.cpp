@@ -17,8 +17,7 @@ constexpr long kErrorKeyDeleted = 1018;
 
 std::string StatusInWords(long status, bool machineWide) {
     switch (status) {
-        case platform::kErrorAccessDenied:
-            return machineWide ? "machine-wide settings need administrator rights" : "access was denied";
+        case platform::kErrorAccessDenied: return machineWide ? kNeedsAdministratorRights : "access was denied";
         case platform::kErrorFileNotFound: return "the key or file holding them was not found";
         case platform::kErrorInvalidHandle: return "the key holding them was not open";
         case kErrorNotEnoughMemory:
@@ -45,14 +44,29 @@ bool SaveReport::Check(long status, const std::string& what, bool machineWide, b
     if (status == platform::kErrorSuccess) {
         return true;
     }
+    if (machineWide && status == platform::kErrorAccessDenied) {
+        Refused("\"" + what + "\"");
+        return false;
+    }
     failures_.push_back({what, status, machineWide, containerFailed});
     return false;
+}
+
+std::string SaveReport::RefusalLine() const {
+    std::string line = "These need administrator rights and were left as they are:";
+    for (std::size_t i = 0; i < refused_.size(); ++i) {
+        line += (i == 0 ? " " : ", ") + refused_[i];
+    }
+    return line + ".";
 }
 
 std::string SaveReport::Message() const {
     std::string message = Unstopped();
     if (!stop_.empty()) {
         message = message.empty() ? stop_ : stop_ + "\n" + message;
+    }
+    if (!refused_.empty()) {
+        message += (message.empty() ? "" : "\n") + RefusalLine();
     }
     for (const std::string& warning : warnings_) {
         message += (message.empty() ? "" : "\n") + warning;
@@ -108,6 +122,10 @@ std::string SaveReport::Unstopped() const {
 }
 
 void SaveReport::InformAndClear(platform::Prompts& prompts, platform::WindowId owner, WarningsSaid* said) {
+    if (said != nullptr && !refused_.empty()) {
+        Warn(RefusalLine());
+        refused_.clear();
+    }
     if (said != nullptr) {
         warnings_.erase(std::remove_if(warnings_.begin(), warnings_.end(),
                                        [said](const std::string& warning) { return !said->First(warning); }),

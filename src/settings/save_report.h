@@ -26,6 +26,9 @@ struct ChangeFailure {
     std::string cause;  // plain words
 };
 
+// What StatusInWords says of a machine-wide write denied access, and every cause built on it contains.
+constexpr const char* kNeedsAdministratorRights = "machine-wide settings need administrator rights";
+
 // The Win32 status in plain words, for a line of a report.
 std::string StatusInWords(long status, bool machineWide = false);
 
@@ -41,11 +44,19 @@ private:
 
 class SaveReport {
 public:
-    // Records a failure unless `status` is ERROR_SUCCESS; true when it is.
+    // Records a failure unless `status` is ERROR_SUCCESS; true when it is. A machine-wide write denied access is a
+    // refusal instead.
     bool Check(long status, const std::string& what, bool machineWide = false, bool containerFailed = false);
 
     // Records a change that could not be made; its line says `cause`.
     void ChangeFailed(const std::string& what, const std::string& cause) { changes_.push_back({what, cause}); }
+    // A machine-wide change or value that needs administrator rights the user does not have: told, in one line
+    // with the others, but not held against the save (see Saved).
+    void Refused(const std::string& what) {
+        if (std::find(refused_.begin(), refused_.end(), what) == refused_.end()) {
+            refused_.push_back(what);
+        }
+    }
 
     // A write whose failure ends the save where it stands: nothing after it is written, read back or told to the
     // engine. The message leads the report.
@@ -67,12 +78,12 @@ public:
     // The engine was told to re-read and did not answer: what was saved is saved, but may not be in effect yet.
     void EngineDidNotConfirm() { engineUnconfirmed_ = true; }
 
-    // Everything the save was to write is written (warnings aside).
+    // Everything the save was to write is written (warnings and refusals aside).
     [[nodiscard]] bool Saved() const {
         return failures_.empty() && changes_.empty() && !engineUnconfirmed_ && stop_.empty();
     }
     // Nothing to tell the user.
-    [[nodiscard]] bool Empty() const { return Saved() && warnings_.empty(); }
+    [[nodiscard]] bool Empty() const { return Saved() && warnings_.empty() && refused_.empty(); }
     [[nodiscard]] const std::vector<SaveFailure>& Failures() const { return failures_; }
     [[nodiscard]] const std::vector<ChangeFailure>& ChangeFailures() const { return changes_; }
     [[nodiscard]] bool EngineUnconfirmed() const { return engineUnconfirmed_; }
@@ -82,6 +93,7 @@ public:
         engineUnconfirmed_ = false;
         stop_.clear();
         warnings_.clear();
+        refused_.clear();
     }
 
     // One message for an "Information" box, a line per cause and one for the engine; empty when all went well.
@@ -92,12 +104,14 @@ public:
 
 private:
     [[nodiscard]] std::string Unstopped() const;
+    [[nodiscard]] std::string RefusalLine() const;
 
     std::vector<SaveFailure> failures_;
     std::vector<ChangeFailure> changes_;
     bool engineUnconfirmed_ = false;
     std::string stop_;
     std::vector<std::string> warnings_;
+    std::vector<std::string> refused_;
 };
 
 }  // namespace talvane

@@ -11,7 +11,7 @@ bool ApplyClose::SaveNow(platform::WindowId owner) {
         if (report_.Stopped()) {
             // What was written stays written; the rest waits for the next Apply.
             model_.MarkChanged();
-            report_.InformAndClear(prompts_, owner);
+            report_.InformAndClear(prompts_, owner, &said_);
             return false;
         }
     }
@@ -27,7 +27,7 @@ bool ApplyClose::SaveNow(platform::WindowId owner) {
     }
     // The engine reads what did get written.
     NotifyEngine(windows_, report_);
-    report_.InformAndClear(prompts_, owner);
+    report_.InformAndClear(prompts_, owner, &said_);
     for (ui::Page* page : model_.Pages()) {
         page->Applied();
     }

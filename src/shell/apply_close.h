@@ -16,11 +16,18 @@ constexpr const char* kRestartQuestion =
 
 class ApplyClose {
 public:
-    ApplyClose(MainWindowModel& model, platform::Windows& windows, platform::Prompts& prompts, platform::Power& power)
-        : model_(model), windows_(windows), prompts_(prompts), power_(power) {}
+    // `said`: the warnings the user has had in this run, shared with the other saves.
+    ApplyClose(MainWindowModel& model,
+               platform::Windows& windows,
+               platform::Prompts& prompts,
+               platform::Power& power,
+               WarningsSaid& said)
+        : model_(model), windows_(windows), prompts_(prompts), power_(power), said_(said) {}
 
     // Every page writes, reads back and the engine is told. A write that failed is named to the user and
-    // leaves Apply enabled, since the change is still unsaved; returns whether every write succeeded.
+    // leaves Apply enabled, since the change is still unsaved; returns whether every write succeeded. A
+    // machine-wide change refused for want of administrator rights is said once and counts as done: the pages
+    // then show what is really in effect, and closing is not held up by a change the user cannot make.
     bool SaveNow(platform::WindowId owner);
     // Cancel: the caller then closes the window; nothing is asked or written.
     void PressCancel() { closeWithoutSaving_ = true; }
@@ -41,6 +48,7 @@ private:
     platform::Windows& windows_;
     platform::Prompts& prompts_;
     platform::Power& power_;
+    WarningsSaid& said_;
     SaveReport report_;
     bool restartNeeded_ = false;
     bool closeWithoutSaving_ = false;

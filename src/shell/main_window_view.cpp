@@ -33,7 +33,7 @@ MainWindow::MainWindow(AppContext& context, Dialogs& dialogs)
       dialogs_(dialogs),
       pages_(CreatePages(context, form_, *this)),
       model_(context.facts, Raw(pages_)),
-      applyClose_(model_, context.windows, context.prompts, context.power) {}
+      applyClose_(model_, context.windows, context.prompts, context.power, context.warningsSaid) {}
 
 MainWindow::~MainWindow() = default;
 

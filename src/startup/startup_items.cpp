@@ -254,6 +254,8 @@ void StartupStores::ApplyStartupChanges(std::vector<StartupItem>& items,
                                                               : MoveItemValue(registry_, item, wanted);
         if (cause.empty()) {
             item.enabled = wanted;
+        } else if (cause.find(kNeedsAdministratorRights) != std::string::npos) {
+            report.Refused(what);  // the item stays where it is, and the list shows it there
         } else {
             report.ChangeFailed(what, cause);
         }
@@ -293,7 +295,11 @@ bool StartupStores::Delete(const StartupItem& item, SaveReport& report) const {
         status == platform::kErrorPathNotFound) {
         return true;
     }
-    report.ChangeFailed(what, Cause(status, machineWide));
+    if (machineWide && status == platform::kErrorAccessDenied) {
+        report.Refused(what);
+    } else {
+        report.ChangeFailed(what, Cause(status, machineWide));
+    }
     return false;
 }
 

@@ -19,6 +19,7 @@ public:
 
     std::function<bool(WindowsFamily)> existsOn = [](WindowsFamily) { return true; };
     long writeStatus = 0;           // ERROR_SUCCESS
+    bool writeMachineWide = false;  // the page's value is stored for the whole machine
     std::string stopWith;           // a write that ends the save
     std::function<void()> onRead;   // reading moves controls
     std::function<void()> onShown;  // showing refills
@@ -43,7 +44,7 @@ public:
     }
     void Write(SaveReport& report) override {
         log_.Add(name_ + " write");
-        report.Check(writeStatus, name_.c_str());
+        report.Check(writeStatus, name_.c_str(), writeMachineWide);
         if (!stopWith.empty()) {
             report.Stop(stopWith);
         }

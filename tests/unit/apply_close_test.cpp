@@ -30,7 +30,8 @@ protected:
     fakes::FakeWindows windows{&log};
     fakes::FakePrompts prompts;
     fakes::FakePower power{log};
-    ApplyClose apply{model, windows, prompts, power};
+    WarningsSaid said;
+    ApplyClose apply{model, windows, prompts, power, said};
 };
 
 TEST_F(ApplyCloseTest, SaveNowRunsInOrderAndClearsApply) {
@@ -43,6 +44,22 @@ TEST_F(ApplyCloseTest, SaveNowRunsInOrderAndClearsApply) {
                                         "SendMessageTimeout 9 1105", "tweaks applied", "optimizer applied"}));
     EXPECT_FALSE(model.ApplyEnabled());
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// A user without administrator rights: the page shows again what is in effect, and the refusal is said once.
+TEST_F(ApplyCloseTest, AMachineWideWriteRefusedIsSaidOnceAndCountsAsDone) {
+    Create();
+    tweaks.writeStatus = platform::kErrorAccessDenied;
+    tweaks.writeMachineWide = true;
+    for (int round = 1; round <= 2; ++round) {
+        model.MarkChanged();
+        EXPECT_TRUE(apply.SaveNow(1)) << round;
+        EXPECT_FALSE(model.ApplyEnabled()) << round;
+        EXPECT_NE(log.IndexOf("tweaks read"), -1) << round;
+        log.Clear();
+    }
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "These need administrator rights and were left as they are: \"tweaks\".");
 }
 
 TEST_F(ApplyCloseTest, FailedWriteIsNamedAndApplyStaysEnabled) {
@@ -142,7 +159,8 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
         fakes::FakeWindows w;
         fakes::FakePrompts pr;
         fakes::FakePower pw(l);
-        ApplyClose a(m, w, pr, pw);
+        WarningsSaid saidHere;
+        ApplyClose a(m, w, pr, pw, saidHere);
         if (c.dirty) {
             m.MarkChanged();
         }
