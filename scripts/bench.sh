@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-winxp}
 preset=win32
-[ "$mode" = winxp64 ] && preset=win64
+case "$mode" in winxp64 | win10x64) preset=win64 ;; esac
 runs=${TALVANE_BENCH_RUNS:-9}
 
 scripts/bootstrap.sh

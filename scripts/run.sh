@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${TALVANE_RUN_MODE:-winxp}
 preset=win32
-[ "$mode" = winxp64 ] && preset=win64
+case "$mode" in winxp64 | win10x64) preset=win64 ;; esac
 
 scripts/bootstrap.sh
 cmake --preset "$preset" >/dev/null

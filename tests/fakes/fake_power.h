@@ -11,12 +11,15 @@ public:
     explicit FakePower(CallLog& log) : log_(log) {}
     bool SetShutdownPrivilege(bool enabled) override {
         log_.Add(enabled ? "privilege on" : "privilege off");
-        return true;
+        return privilegeWorks;
     }
     bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reason) override {
         log_.Add("ExitWindowsEx " + std::to_string(flags) + " " + std::to_string(reason));
         return true;
     }
+
+    // False as on Windows 98 and Me, whose token calls are stubs that fail.
+    bool privilegeWorks = true;
 
 private:
     CallLog& log_;

@@ -62,6 +62,15 @@ TEST_F(ApplyCloseTest, AMachineWideWriteRefusedIsSaidOnceAndCountsAsDone) {
     EXPECT_EQ(prompts.shown[0].text, "These need administrator rights and were left as they are: \"tweaks\".");
 }
 
+TEST_F(ApplyCloseTest, TheRestartIsAskedOfWindowsEvenWhereThePrivilegeCallsFail) {
+    Create();
+    power.privilegeWorks = false;
+    apply.TweakChanged();
+    prompts.answers.assign({platform::Answer::Yes});
+    EXPECT_TRUE(apply.CloseQuery(1));
+    EXPECT_NE(log.IndexOf("ExitWindowsEx 2 0"), -1);
+}
+
 TEST_F(ApplyCloseTest, FailedWriteIsNamedAndApplyStaysEnabled) {
     windows.windows.push_back({9, "TForm1", "Talvane", false});
     Create();
