@@ -40,10 +40,8 @@ EngineWindow::EngineWindow(EngineState& state,
       registry_(registry),
       system_(system),
       family_(family),
-      systemClock_(clock),
       clock_(clock),
-      systemTimes_(IsNtKernel(family) && clock.GetSystemTimes().has_value()),
-      cpuNt_(registry, clock),
+      cpu_(registry, clock),
       rules_(state.Settings(), clock_.NowMs()),
       worker_(IsNtKernel(family)),
       resources_(family),
@@ -132,10 +130,7 @@ void EngineWindow::WatchResources() {
 }
 
 std::optional<std::uint32_t> EngineWindow::ReadCpu() {
-    const int percent = systemTimes_          ? cpuTimes_.Read(systemClock_)
-                        : IsNtKernel(family_) ? cpuNt_.Read()
-                                              : CpuUsage9x(registry_);
-    return static_cast<std::uint32_t>(percent);
+    return static_cast<std::uint32_t>(cpu_.Read(!IsNtKernel(family_)));
 }
 
 void EngineWindow::Reload() {

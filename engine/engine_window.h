@@ -64,13 +64,8 @@ private:
     platform::Registry& registry_;
     platform::System& system_;
     WindowsFamily family_;
-    platform::Clock& systemClock_;
     EngineClock clock_;
-    // GetSystemTimes where the kernel has it: one call, where the performance data costs the engine about 1 % of a
-    // core every second.
-    bool systemTimes_ = false;
-    CpuUsageFromSystemTimes cpuTimes_;
-    CpuUsageNt cpuNt_;
+    CpuUsageReader cpu_;
     FreeingRules rules_;
     FreeingWorker worker_;
     SystemResources resources_;

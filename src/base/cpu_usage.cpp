@@ -139,4 +139,14 @@ int CpuUsage9x(platform::Registry& registry) {
     return usage ? static_cast<int>(std::min<std::uint32_t>(*usage, 100)) : 0;
 }
 
+int CpuUsageReader::Read(bool dynamicStatistics) {
+    if (dynamicStatistics) {
+        return CpuUsage9x(registry_);
+    }
+    if (!systemTimes_) {
+        systemTimes_ = clock_.GetSystemTimes().has_value();
+    }
+    return *systemTimes_ ? times_.Read(clock_) : performanceData_.Read();
+}
+
 }  // namespace talvane

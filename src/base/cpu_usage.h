@@ -64,4 +64,23 @@ private:
 // Percent, 0-100, from HKEY_DYN_DATA\PerfStats; 0 when the statistics cannot be read.
 int CpuUsage9x(platform::Registry& registry);
 
+// The reader of the running Windows: the dynamic statistics on 98 and Me; on NT GetSystemTimes where the kernel
+// has it (XP SP1 and later), one call where a performance-data query loads and unloads its providers' DLLs every
+// time, else the Processor object of the performance data. Which NT way is decided at the first NT reading.
+class CpuUsageReader {
+public:
+    CpuUsageReader(platform::Registry& registry, platform::Clock& clock)
+        : registry_(registry), clock_(clock), performanceData_(registry, clock) {}
+
+    // Percent, 0-100; 0 for the first NT reading.
+    int Read(bool dynamicStatistics);
+
+private:
+    platform::Registry& registry_;
+    platform::Clock& clock_;
+    std::optional<bool> systemTimes_;
+    CpuUsageFromSystemTimes times_;
+    CpuUsageNt performanceData_;
+};
+
 }  // namespace talvane

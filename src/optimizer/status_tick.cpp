@@ -7,7 +7,7 @@ void StatusSampler::Tick(StatusView& view) {
     view.ShowMemory(history_);
     view.RefreshEngineState();
     // NT 4.0 and the unsupported families read the NT way, as they always have.
-    view.SetCpuUsage(Is9xFamily(facts_.family) ? CpuUsage9x(registry_) : cpuNt_.Read());
+    view.SetCpuUsage(cpu_.Read(Is9xFamily(facts_.family)));
 }
 
 }  // namespace talvane

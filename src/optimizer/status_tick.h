@@ -29,16 +29,15 @@ public:
                   const StartupFacts& facts,
                   const MemorySample& sample,
                   LoadHistory& history)
-        : registry_(registry), facts_(facts), sample_(sample), history_(history), cpuNt_(registry, clock) {}
+        : facts_(facts), sample_(sample), history_(history), cpu_(registry, clock) {}
 
     void Tick(StatusView& view);
 
 private:
-    platform::Registry& registry_;
     const StartupFacts& facts_;
     const MemorySample& sample_;
     LoadHistory& history_;
-    CpuUsageNt cpuNt_;
+    CpuUsageReader cpu_;
 };
 
 }  // namespace talvane

@@ -55,27 +55,31 @@ TEST_F(StatusTickTest, TicksInOrderFromTheSharedSample) {
 
 TEST_F(StatusTickTest, EachFamilyReadsItsCpuSource) {
     registry.SetDynNumber("PerfStats\\StatData", "KERNEL\\CPUUsage", 37);
-    clock.systemTimes = platform::SystemTimes{1000, 2000, 0};
     // As Wine answers: a valid block without a Processor object, so the NT reader falls back.
     registry.performanceData = fakes::BuildPerfBlock(fakes::TimeAt(0), {}).bytes;
     const struct {
         WindowsFamily family;
+        bool kernelHasSystemTimes;
         int first;
+        bool performanceData;  // queried: it costs a load of DLLs every time
     } cases[] = {
-        {WindowsFamily::Win98, 37},
-        {WindowsFamily::WinMe, 37},
-        {WindowsFamily::WinXP, 0},  // the first NT reading has nothing to compare with
-        {WindowsFamily::NT4, 0},
+        {WindowsFamily::Win98, true, 37, false},  {WindowsFamily::WinMe, false, 37, false},
+        {WindowsFamily::WinXP, true, 0, false},  // the first NT reading has nothing to compare with
+        {WindowsFamily::Win2000, false, 0, true}, {WindowsFamily::NT4, false, 0, true},
     };
     for (const auto& c : cases) {
         facts.family = c.family;
+        clock.systemTimes = c.kernelHasSystemTimes
+                                ? std::optional<platform::SystemTimes>(platform::SystemTimes{1000, 2000, 0})
+                                : std::nullopt;
+        registry.perfQueries.clear();
         StatusSampler sampler(clock, registry, facts, sample, history);
         RecordingView v;
         sampler.Tick(v);
-        ASSERT_EQ(v.cpu.size(), 1u);
+        sampler.Tick(v);
+        ASSERT_EQ(v.cpu.size(), 2u);
         EXPECT_EQ(v.cpu[0], c.first) << static_cast<int>(c.family);
-        EXPECT_EQ(clock.systemTimesCalls > 0, !Is9xFamily(c.family)) << static_cast<int>(c.family);
-        clock.systemTimesCalls = 0;
+        EXPECT_EQ(!registry.perfQueries.empty(), c.performanceData) << static_cast<int>(c.family);
     }
 }
 
