@@ -17,14 +17,21 @@ cmake --build build/bench --target tick_bench >/dev/null
 build/bench/bench/native/tick_bench
 
 cmake --preset "$preset" >/dev/null
-cmake --build "build/$preset" --target Talvane floor_window startup_bench tick_bench startup_list_bench \
+cmake --build "build/$preset" --target Talvane floor_window floor_styles_window startup_bench tick_bench startup_list_bench \
     VelkLaunch launch_recorder launcher_bench process_list_bench setup_bench talvane_installer VELK_XP \
     engine_bench >/dev/null
 scripts/wine-prefix.sh "$mode"
 # shellcheck source=wine-env.sh
 . scripts/wine-env.sh "$mode"
 floor=$(find "build/$preset" -name floor_window.exe | head -n1)
-scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "$floor" "build/$preset/src/Talvane.exe"
+styles=$(find "build/$preset" -name floor_styles_window.exe | head -n1)
+# Cold: a fresh Wine session and, where this user may, no file in the page cache; each program's first run is then
+# its first start in the session.
+wineserver -k || true
+sync
+{ echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null || echo "bench: the page cache stays (not root)" >&2
+scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "$floor" "$styles" \
+    "build/$preset/src/Talvane.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/tick_bench.exe" 500
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_list_bench.exe" 500 5
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" "build/$preset/src/VelkLaunch.exe" \
@@ -32,5 +39,5 @@ scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" 
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/process_list_bench.exe" 40 "$runs"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/setup_bench.exe" "$runs" "build/$preset/installer/TalvaneSetup.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/engine_bench.exe" "build/$preset/src/VELK_XP.exe" "$floor" \
-    "${TALVANE_BENCH_IDLE_SECONDS:-60}"
+    "${TALVANE_BENCH_IDLE_SECONDS:-60}" "build/$preset/src/Talvane.exe"
 wineserver -k || true

@@ -76,9 +76,9 @@ void OptimizerPageView::Tick() {
     sampler_.Tick(*this);
 }
 
+// The dialog's window is made at its first showing; until then its model keeps the CPU readings.
 void OptimizerPageView::WindowShown() {
     moreOptions_ = std::make_unique<MoreOptionsDialog>(context_);
-    moreOptions_->Create("");
 }
 
 bool OptimizerPageView::Command(int controlId, int code) {

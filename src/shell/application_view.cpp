@@ -47,12 +47,9 @@ int Application::Run() {
     if (!mainWindow_->Create()) {
         return 1;
     }
-    // Shown first, so the user sees it while the hidden dialogs are built; they take their texts from the
-    // table the main window holds, so they come after it, and all exist before the first message is handled.
     mainWindow_->Show();
-    context_.itemDialog.Create("");
+    // The dialogs make their windows when first opened, from the text table the main window holds by then.
     aboutBox_ = std::make_unique<AboutBox>(context_);
-    aboutBox_->Create("");
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -16,24 +16,19 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
     steps.ReadDirectories();
     steps.ReadShellFolders();
     steps.ReadInstallDir();
+    steps_ = &steps;
     pages_.clear();
+    built_.clear();
     for (ui::Page* page : allPages_) {
         if (page->ExistsOn(facts_.family)) {
             pages_.push_back(page);
         }
     }
     for (ui::Page* page : pages_) {
-        steps.CreateControls(*page);
-        page->Build();
-    }
-    for (ui::Page* page : pages_) {
-        page->Read();
-    }
-    for (ui::Page* page : pages_) {
-        page->Started(report);
-    }
-    for (ui::Page* page : pages_) {
         if (page->PanelId() == StartPanelId()) {
+            Build(*page);
+            page->Read();
+            page->Started(report);
             SelectPage(*page);
         }
     }
@@ -41,7 +36,30 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
     ClearChanges();
 }
 
+// Kept in the order of the page list, whenever each page is built.
+void MainWindowModel::Build(ui::Page& page) {
+    steps_->CreateControls(page);
+    page.Build();
+    std::vector<ui::Page*> built;
+    for (ui::Page* listed : pages_) {
+        if (listed == &page || IsBuilt(*listed)) {
+            built.push_back(listed);
+        }
+    }
+    built_ = std::move(built);
+}
+
+bool MainWindowModel::IsBuilt(const ui::Page& page) const {
+    return std::find(built_.begin(), built_.end(), &page) != built_.end();
+}
+
 void MainWindowModel::SelectPage(ui::Page& page) {
+    if (!IsBuilt(page) && steps_ != nullptr) {
+        const bool applyWas = applyEnabled_;
+        Build(page);
+        page.Read();  // moving its controls is no change of the user's
+        applyEnabled_ = applyWas;
+    }
     statusTimerEnabled_ = true;
     title_ = page.Title();
     const bool applyWas = applyEnabled_;

@@ -31,11 +31,13 @@ public:
     MainWindowModel(const StartupFacts& facts, std::vector<ui::Page*> pages)
         : facts_(facts), allPages_(std::move(pages)) {}
 
-    // The facts first, then every page of this family built, read and started, then the first page shown
-    // with nothing to apply. Failed writes of the first start go to `report`.
+    // The facts first, then the start page built, read and started and shown with nothing to apply. Failed writes
+    // of the first start go to `report`. The other pages of this family are built and read when first shown: their
+    // controls cost the start nothing, and a page nobody opened has nothing to apply. `steps` must outlive the model.
     void Create(StartSteps& steps, SaveReport& report);
 
-    // Shows the page; showing a page is never a change, whatever it refills.
+    // Shows the page, building it first if it was never shown; showing a page is never a change, whatever it
+    // builds or refills.
     void SelectPage(ui::Page& page);
     // Shows the entry's page unless it shows already; an entry without a page on this family does nothing.
     // False when the ID is no navigation entry.
@@ -50,17 +52,22 @@ public:
     void ClearChanges() { applyEnabled_ = false; }
     [[nodiscard]] bool ApplyEnabled() const { return applyEnabled_; }
 
-    // The pages of this family, once Create has run, in the order Apply writes them.
-    [[nodiscard]] const std::vector<ui::Page*>& Pages() const { return pages_; }
+    // The pages of this family built so far, in the order Apply writes, reads and ticks them.
+    [[nodiscard]] const std::vector<ui::Page*>& Pages() const { return built_; }
     [[nodiscard]] ui::Page* Visible() const { return visible_; }
     [[nodiscard]] const std::string& Title() const { return title_; }
     [[nodiscard]] const QuickInfoLines& QuickInfo() const { return quickInfo_; }
     [[nodiscard]] bool StatusTimerEnabled() const { return statusTimerEnabled_; }
 
 private:
+    void Build(ui::Page& page);
+    [[nodiscard]] bool IsBuilt(const ui::Page& page) const;
+
     const StartupFacts& facts_;
+    StartSteps* steps_ = nullptr;
     std::vector<ui::Page*> allPages_;
     std::vector<ui::Page*> pages_;
+    std::vector<ui::Page*> built_;
     ui::Page* visible_ = nullptr;
     std::string title_;
     QuickInfoLines quickInfo_{"Detail", "Detail"};

@@ -27,7 +27,7 @@ bool DialogWindow::Create(const char* caption) {
 }
 
 void DialogWindow::ShowModal(HWND owner) {
-    if (Handle() == nullptr || showing_) {
+    if (showing_ || !EnsureCreated()) {
         return;
     }
     done_ = false;

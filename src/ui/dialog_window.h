@@ -15,6 +15,8 @@ public:
 
     // Creates the window hidden; the caption may be set later from the text table.
     bool Create(const char* caption);
+    // Made at its first showing rather than at start: a window nobody has opened yet costs the start nothing.
+    bool EnsureCreated() { return Handle() != nullptr || Create(""); }
     // Runs until EndModal, the close box or the end of the program; the owner's timers keep running.
     void ShowModal(HWND owner);
     [[nodiscard]] bool Showing() const { return showing_; }

@@ -111,7 +111,7 @@ void ItemDialog::OnCreate() {
 }
 
 void ItemDialog::Open(HWND owner, ItemPage page, const std::string& caption, ItemDialogPage& handler) {
-    if (Handle() == nullptr || Showing()) {
+    if (Showing() || !EnsureCreated()) {
         return;
     }
     const PagePanel& panel = kPages[static_cast<std::size_t>(page)];

@@ -46,13 +46,14 @@ public:
     // Its controls, children of its panel; the shell creates them and sets their text-table rows.
     [[nodiscard]] virtual const std::vector<ControlRow>& Controls() const = 0;
 
-    // Its controls exist and the start-up facts are known.
+    // Its controls exist and the start-up facts are known: at start for the start page, else when first shown.
+    // A page not built yet is not read, written, ticked or started.
     virtual void Build() {}
     // Loads what it shows from the machine: at start, and again after every Apply that saved.
     virtual void Read() {}
     // Its part of Apply.
     virtual void Write(SaveReport& /*report*/) {}
-    // Every page has read: duties of the first start.
+    // The start page has read: duties of the first start.
     virtual void Started(SaveReport& /*report*/) {}
     // About to be shown; it may set the quick-info lines.
     virtual void Shown(QuickInfoLines& /*quickInfo*/) {}
@@ -60,7 +61,7 @@ public:
     virtual void Applied() {}
     // Every second, shown or not, after the memory sample was taken.
     virtual void Tick() {}
-    // The main window is on screen: what may wait until then (hidden dialogs).
+    // The main window is on screen (the start page only): what may wait until then.
     virtual void WindowShown() {}
     // One of its controls was clicked or moved; true when it was the page's.
     virtual bool Command(int /*controlId*/, int /*code*/) { return false; }

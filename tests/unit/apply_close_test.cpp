@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fakes/fake_page.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_power.h"
@@ -15,10 +17,13 @@ protected:
     ApplyCloseTest() {
         optimizer.onRead = [this] { model.MarkChanged(); };
     }
+    // Both pages shown once, so both are built.
     void Create() {
-        fakes::FakeStartSteps steps(log, facts, WindowsFamily::WinXP);
+        steps.emplace(log, facts, WindowsFamily::WinXP);
         SaveReport ignored;
-        model.Create(steps, ignored);
+        model.Create(*steps, ignored);
+        model.PressNav(1);
+        model.PressNav(2);
         log.Clear();
     }
 
@@ -27,6 +32,7 @@ protected:
     fakes::FakePage tweaks{log, "tweaks", 1, 1};
     fakes::FakePage optimizer{log, "optimizer", StartPanelId(), 2};
     MainWindowModel model{facts, {&tweaks, &optimizer}};
+    std::optional<fakes::FakeStartSteps> steps;
     fakes::FakeWindows windows{&log};
     fakes::FakePrompts prompts;
     fakes::FakePower power{log};
@@ -162,9 +168,9 @@ TEST_F(ApplyCloseTest, CloseQueryAsksWhatTheStateCallsFor) {
         fakes::FakePage page(l, "optimizer", StartPanelId(), 2);
         page.writeStatus = c.writeFails ? platform::kErrorAccessDenied : platform::kErrorSuccess;
         MainWindowModel m(f, {&page});
-        fakes::FakeStartSteps steps(l, f, WindowsFamily::WinXP);
+        fakes::FakeStartSteps startSteps(l, f, WindowsFamily::WinXP);
         SaveReport ignored;
-        m.Create(steps, ignored);
+        m.Create(startSteps, ignored);
         fakes::FakeWindows w;
         fakes::FakePrompts pr;
         fakes::FakePower pw(l);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,8 @@ protected:
         optimizer.onRead = [this] { model.MarkChanged(); };
     }
     void Create(WindowsFamily family) {
-        fakes::FakeStartSteps steps(log, facts, family);
-        model.Create(steps, report);
+        steps.emplace(log, facts, family);
+        model.Create(*steps, report);
     }
 
     StartupFacts facts;
@@ -35,26 +37,40 @@ protected:
     fakes::FakePage optimizer{log, "optimizer", StartPanelId(), kNavOptimizer};
     fakes::FakePage startup{log, "startup", 102, kNavStartup};
     MainWindowModel model{facts, {&tweakNt, &tweak9x, &optimizer, &startup}};
+    std::optional<fakes::FakeStartSteps> steps;
     SaveReport report;
 };
 
-TEST_F(MainWindowModelTest, CreationBuildsReadsAndStartsThePagesOfTheFamily) {
+// Only the start page is built at start; each other page of the family when it is first shown.
+TEST_F(MainWindowModelTest, PagesAreBuiltAndReadWhenFirstShownAndApplyStaysAsItWas) {
     Create(WindowsFamily::Win98);
-    EXPECT_EQ(log.Entries(),
-              (std::vector<std::string>{"family", "sample", "directories", "folders", "install dir",
-                                        "tweak9x title controls", "tweak9x build", "optimizer title controls",
-                                        "optimizer build", "startup title controls", "startup build", "tweak9x read",
-                                        "optimizer read", "startup read", "tweak9x started", "optimizer started",
-                                        "startup started", "optimizer shown"}));
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"family", "sample", "directories", "folders", "install dir",
+                                                       "optimizer title controls", "optimizer build", "optimizer read",
+                                                       "optimizer started", "optimizer shown"}));
     EXPECT_EQ(model.Visible(), &optimizer);
     EXPECT_EQ(model.Title(), "optimizer title");
     EXPECT_TRUE(model.StatusTimerEnabled());
     EXPECT_FALSE(model.ApplyEnabled()) << "reading the settings is no change";
-    EXPECT_EQ(model.Pages(), (std::vector<ui::Page*>{&tweak9x, &optimizer, &startup}));
+    EXPECT_EQ(model.Pages(), (std::vector<ui::Page*>{&optimizer}));
+
+    startup.onRead = [this] { model.MarkChanged(); };  // reading moves its controls
+    for (const bool dirty : {false, true}) {
+        dirty ? model.MarkChanged() : model.ClearChanges();
+        log.Clear();
+        model.PressNav(kNavTweak);
+        model.PressNav(kNavStartup);
+        model.PressNav(kNavOptimizer);
+        model.PressNav(kNavStartup);
+        EXPECT_EQ(model.ApplyEnabled(), dirty);
+        EXPECT_EQ(model.Pages(), (std::vector<ui::Page*>{&tweak9x, &optimizer, &startup})) << "in the list's order";
+        EXPECT_EQ(std::count(log.Entries().begin(), log.Entries().end(), "startup build"), dirty ? 0 : 1)
+            << "built once";
+    }
 }
 
 TEST_F(MainWindowModelTest, NavigationShowsEachPageOnceAndNeverCountsAsAChange) {
     Create(WindowsFamily::WinXP);
+    model.PressNav(kNavStartup);                        // built once
     startup.onShown = [this] { model.MarkChanged(); };  // refilling a list fires the user's handler
     for (const bool dirty : {false, true}) {
         model.PressNav(kNavOptimizer);
