@@ -35,7 +35,7 @@ scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/tick_bench.exe" 500
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_list_bench.exe" 500 5
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" "build/$preset/src/VelkLaunch.exe" \
-    "build/$preset/tests/wine/launch_recorder.exe"
+    "build/$preset/tests/wine/launch_recorder.exe" "$floor"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/process_list_bench.exe" 40 "$runs"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/setup_bench.exe" "$runs" "build/$preset/installer/TalvaneSetup.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/engine_bench.exe" "build/$preset/src/VELK_XP.exe" "$floor" \

@@ -17,45 +17,56 @@ void GridLine(HDC dc, int left, int top, int right, int bottom) {
 
 }  // namespace
 
-void MemoryGraphView::Draw(const LoadHistory& history) {
-    if (graph_ == nullptr) {
-        return;
+// The black ground with its grid never changes: it is drawn once, and each tick copies it and draws the line on
+// it, so a tick costs one copy and one polyline (a whole redraw took Wine over a millisecond).
+bool MemoryGraphView::Prepare() {
+    if (groundSelected_) {
+        return true;
     }
     win32::WindowDc screen(graph_);
-    if (!bitmap_) {
-        bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), kWidth, kHeight));
+    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), kWidth, kHeight));
+    ground_.Reset(CreateCompatibleBitmap(screen.Get(), kWidth, kHeight));
+    linePen_.Reset(CreatePen(PS_SOLID, 1, RGB(0, 255, 0)));
+    groundDc_.Reset(CreateCompatibleDC(screen.Get()));
+    if (!bitmap_ || !ground_ || !linePen_ || !groundDc_) {
+        return false;
     }
-    win32::UniqueMemDc dc(CreateCompatibleDC(screen.Get()));
-    if (!bitmap_ || !dc) {
+    groundSelected_.emplace(groundDc_.Get(), ground_.Get());
+    const HDC dc = groundDc_.Get();
+    win32::SelectGuard blackPen(dc, GetStockObject(BLACK_PEN));
+    win32::SelectGuard blackBrush(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, 0, 0, kWidth, kHeight);
+    win32::UniquePen bluePen(CreatePen(PS_SOLID, 1, RGB(0, 0, 255)));
+    win32::SelectGuard gridPen(dc, bluePen.Get());
+    win32::SelectGuard hollow(dc, GetStockObject(NULL_BRUSH));
+    for (int x = kGridStep; x < kWidth; x += kGridStep) {
+        GridLine(dc, x, 0, x + 1, kHeight);
+    }
+    for (int y = kGridStep; y < kHeight; y += kGridStep) {
+        GridLine(dc, 0, y, kWidth, y + 1);
+    }
+    win32::SelectGuard whitePen(dc, GetStockObject(WHITE_PEN));
+    GridLine(dc, 0, kHeight / 2, kWidth, kHeight / 2 + 1);
+    return true;
+}
+
+void MemoryGraphView::Draw(const LoadHistory& history) {
+    if (graph_ == nullptr || !Prepare()) {
+        return;
+    }
+    win32::UniqueMemDc dc(CreateCompatibleDC(groundDc_.Get()));
+    if (!dc) {
         return;
     }
     {
         win32::SelectGuard selectBitmap(dc.Get(), bitmap_.Get());
-        win32::SelectGuard blackPen(dc.Get(), GetStockObject(BLACK_PEN));
-        win32::SelectGuard blackBrush(dc.Get(), GetStockObject(BLACK_BRUSH));
-        Rectangle(dc.Get(), 0, 0, kWidth, kHeight);
-
-        win32::UniquePen bluePen(CreatePen(PS_SOLID, 1, RGB(0, 0, 255)));
-        win32::SelectGuard gridPen(dc.Get(), bluePen.Get());
-        win32::SelectGuard hollow(dc.Get(), GetStockObject(NULL_BRUSH));
-        for (int x = kGridStep; x < kWidth; x += kGridStep) {
-            GridLine(dc.Get(), x, 0, x + 1, kHeight);
-        }
-        for (int y = kGridStep; y < kHeight; y += kGridStep) {
-            GridLine(dc.Get(), 0, y, kWidth, y + 1);
-        }
-        {
-            win32::SelectGuard whitePen(dc.Get(), GetStockObject(WHITE_PEN));
-            GridLine(dc.Get(), 0, kHeight / 2, kWidth, kHeight / 2 + 1);
-        }
-
+        BitBlt(dc.Get(), 0, 0, kWidth, kHeight, groundDc_.Get(), 0, 0, SRCCOPY);
         const auto& points = history.Points();
         std::array<POINT, LoadHistory::kPoints> line{};
         for (int k = 0; k < LoadHistory::kPoints; ++k) {
             line[k] = POINT{k * kGridStep, points[k]};
         }
-        win32::UniquePen greenPen(CreatePen(PS_SOLID, 1, RGB(0, 255, 0)));
-        win32::SelectGuard linePen(dc.Get(), greenPen.Get());
+        win32::SelectGuard linePen(dc.Get(), linePen_.Get());
         Polyline(dc.Get(), line.data(), static_cast<int>(line.size()));
     }
     SetWindowLongPtrA(graph_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bitmap_.Get()));

@@ -3,6 +3,8 @@
 
 #include "platform/win32/win.h"
 
+#include <optional>
+
 #include "optimizer/load_history.h"
 #include "platform/win32/handles.h"
 
@@ -15,8 +17,15 @@ public:
     void Draw(const LoadHistory& history);
 
 private:
+    bool Prepare();
+
     HWND graph_ = nullptr;
+    // Destroyed in reverse: the DCs give back what was selected into them before the bitmaps go.
     win32::UniqueBitmap bitmap_;
+    win32::UniqueBitmap ground_;
+    win32::UniquePen linePen_;
+    win32::UniqueMemDc groundDc_;
+    std::optional<win32::SelectGuard> groundSelected_;
 };
 
 }  // namespace talvane

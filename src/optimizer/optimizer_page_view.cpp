@@ -1,5 +1,7 @@
 #include "optimizer/optimizer_page_view.h"
 
+#include <utility>
+
 #include "base/text_table.h"
 #include "control_ids.h"
 #include "settings/settings_store.h"
@@ -161,10 +163,15 @@ void OptimizerPageView::Render() {
         form_.SetText(s.amountId, s.amount);
     }
     if (engineSwitch_) {
-        SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON5), BM_SETCHECK,
-                     engineSwitch_->EnablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
-        SendMessageA(form_.Control(IDC_FORM1_SPEEDBUTTON4), BM_SETCHECK,
-                     engineSwitch_->DisablePressed() ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Every tick renders; a button told its own state again would repaint for nothing.
+        for (const auto& [id, pressed] : {std::pair{IDC_FORM1_SPEEDBUTTON5, engineSwitch_->EnablePressed()},
+                                          std::pair{IDC_FORM1_SPEEDBUTTON4, engineSwitch_->DisablePressed()}}) {
+            const HWND button = form_.Control(id);
+            const WPARAM state = pressed ? BST_CHECKED : BST_UNCHECKED;
+            if (static_cast<WPARAM>(SendMessageA(button, BM_GETCHECK, 0, 0)) != state) {
+                SendMessageA(button, BM_SETCHECK, state, 0);
+            }
+        }
     }
 }
 
