@@ -32,6 +32,18 @@ bool Start(const std::string& command, PROCESS_INFORMATION& process) {
     return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) != 0;
 }
 
+// Starts `command` and waits (5 s at most) until it has ended.
+bool RunToEnd(const std::string& command) {
+    PROCESS_INFORMATION process{};
+    if (!Start(command, process)) {
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
 // Starts `command` and waits until the recorder's file appears; the time taken, or a negative figure on failure.
 // With `before`, that program is started first and waited for: two starts in a row, the floor of any launcher.
 double UntilRecorded(const std::string& command, const std::string& record, const std::string& before = {}) {
@@ -41,12 +53,9 @@ double UntilRecorded(const std::string& command, const std::string& record, cons
     LARGE_INTEGER now;
     QueryPerformanceCounter(&start);
     if (!before.empty()) {
-        if (!Start(before, process)) {
+        if (!RunToEnd(before)) {
             return -1;
         }
-        WaitForSingleObject(process.hProcess, 5000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
         DeleteFileA(record.c_str());
     }
     if (!Start(command, process)) {
@@ -74,13 +83,8 @@ double UntilWindow(const std::string& command, const std::string& before = {}) {
     LARGE_INTEGER start;
     LARGE_INTEGER now;
     QueryPerformanceCounter(&start);
-    if (!before.empty()) {
-        if (!Start(before, process)) {
-            return -1;
-        }
-        WaitForSingleObject(process.hProcess, 5000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!before.empty() && !RunToEnd(before)) {
+        return -1;
     }
     if (!Start(command, process)) {
         return -1;

@@ -29,9 +29,18 @@ protected:
     void Press(HWND wizard, const char* button, const std::string& screenshot) const {
         HWND next = driver::FindControl(wizard, kNextButton);
         ASSERT_TRUE(driver::WaitUntil([&] { return driver::CaptionOf(next) == button; }, kPageMs))
-            << "the button reads \"" << driver::CaptionOf(next) << "\", not \"" << button << "\"";
+            << "the button reads \"" << driver::CaptionOf(next) << "\", not \"" << button << "\"" << OpenDialogs();
         SaveScreenshot(wizard, screenshot);
         ASSERT_TRUE(driver::PostClick(next));
+    }
+
+    // What else is on screen when a page does not come: a question of the installer's, most likely.
+    static std::string OpenDialogs() {
+        std::string open;
+        for (HWND window : driver::FindTopLevelWindows({0, "#32770", nullptr, true})) {
+            open += "; open: \"" + driver::CaptionOf(window) + "\" " + driver::MessageBoxText(window);
+        }
+        return open;
     }
 
     // The uninstaller runs as a copy of itself, so its windows are found by caption (the pages add a space to it)
