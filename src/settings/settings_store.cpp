@@ -274,14 +274,15 @@ bool RunEntryInLine(platform::Registry& registry, bool autoStart, const std::str
     return run.QueryValue(kRunValueName, nullptr, nullptr, &size) == platform::kErrorFileNotFound;
 }
 
-}  // namespace
-
+// What the user is told when the Run entry could not be brought in line.
 std::string RunEntryWarning(bool autoStart, long status) {
     return std::string(autoStart ? "Talvane could not be set to start with Windows"
                                  : "Talvane could not be kept from starting with Windows") +
            " (\"" + kRunValueName + "\": " + StatusInWords(status, /*machineWide=*/true) +
            "). Your other settings are saved.";
 }
+
+}  // namespace
 
 // The entry lives under HKEY_LOCAL_MACHINE, which an ordinary user of 2000, XP and later may read but not write:
 // what is already in line is left alone, and a refused write is a warning, since the user's own settings are saved.

@@ -76,8 +76,6 @@ std::string RunEntryData(const StartupFacts& facts);
 // Writes the Run entry when autoStart is on, deletes it when off; true when it is in line afterwards. A refusal is
 // a warning in the report, not a failure.
 bool UpdateRunEntry(platform::Registry& registry, bool autoStart, const StartupFacts& facts, SaveReport& report);
-// What the user is told when the Run entry could not be brought in line.
-std::string RunEntryWarning(bool autoStart, long status);
 
 // The installer's first-run marker: true on the first start, when it is turned to "0" and start-with-Windows on.
 bool TakeFirstRunMarker(platform::Registry& registry, SaveReport& report);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "fakes/fake_platform.h"
 
 namespace talvane {
@@ -74,11 +72,7 @@ TEST(SaveReportTest, OneLinePerCauseNamingEachSettingOnce) {
             report.EngineDidNotConfirm();
         }
         EXPECT_TRUE(report.Check(platform::kErrorSuccess, "ignored")) << c.name;
-        const auto refused = std::count_if(c.failures.begin(), c.failures.end(), [](const SaveFailure& f) {
-            return f.machineWide && f.status == platform::kErrorAccessDenied;
-        });
-        EXPECT_EQ(report.Failures().size(), c.failures.size() - static_cast<std::size_t>(refused)) << c.name;
-        EXPECT_EQ(report.Saved(), report.Failures().empty() && c.changes.empty() && !c.engineUnconfirmed) << c.name;
+        EXPECT_EQ(report.Saved(), c.expected.empty() || c.expected.rfind("These need", 0) == 0) << c.name;
         EXPECT_EQ(report.Message(), c.expected) << c.name;
 
         fakes::FakePrompts prompts;

@@ -155,15 +155,17 @@ RestoredRegistryValue::~RestoredRegistryValue() {
 }
 
 ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& sub_key) {
-    if (RegOpenKeyExA(root, sub_key.c_str(), 0, READ_CONTROL | WRITE_DAC, &key_) != ERROR_SUCCESS) {
-        key_ = nullptr;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(root, sub_key.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS) {
         return;
     }
-    if (GetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &saved_dacl_, nullptr,
-                        &saved_) != ERROR_SUCCESS) {
-        saved_ = nullptr;
+    key_.Reset(opened);
+    PSECURITY_DESCRIPTOR descriptorSaved = nullptr;
+    if (GetSecurityInfo(key_.Get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, &saved_dacl_, nullptr,
+                        &descriptorSaved) != ERROR_SUCCESS) {
         return;
     }
+    saved_.reset(descriptorSaved);
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
     PSID everyone = nullptr;
     if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) {
@@ -178,7 +180,7 @@ ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& sub_key) 
                       InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
                       SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
     FreeSid(everyone);
-    if (!made || RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) != ERROR_SUCCESS) {
+    if (!made || RegSetKeySecurity(key_.Get(), DACL_SECURITY_INFORMATION, &descriptor) != ERROR_SUCCESS) {
         return;
     }
     HKEY probe = nullptr;
@@ -190,14 +192,8 @@ ReadOnlyRegistryKey::ReadOnlyRegistryKey(HKEY root, const std::string& sub_key) 
 }
 
 ReadOnlyRegistryKey::~ReadOnlyRegistryKey() {
-    if (key_ != nullptr && saved_ != nullptr) {
-        SetSecurityInfo(key_, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, saved_dacl_, nullptr);
-    }
-    if (saved_ != nullptr) {
-        LocalFree(saved_);
-    }
-    if (key_ != nullptr) {
-        RegCloseKey(key_);
+    if (key_ && saved_) {
+        SetSecurityInfo(key_.Get(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, saved_dacl_, nullptr);
     }
 }
 

@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "win_owners.h"
 
 namespace talvane::wine_driver {
 
@@ -68,8 +71,11 @@ public:
     [[nodiscard]] bool Holds() const { return holds_; }
 
 private:
-    HKEY key_ = nullptr;
-    PSECURITY_DESCRIPTOR saved_ = nullptr;  // LocalFree'd; holds the DACL put back
+    struct LocalFreer {
+        void operator()(void* memory) const { LocalFree(memory); }
+    };
+    RegKey key_;                               // closed after the destructor has put the DACL back
+    std::unique_ptr<void, LocalFreer> saved_;  // the descriptor that holds saved_dacl_
     PACL saved_dacl_ = nullptr;
     bool holds_ = false;
 };

