@@ -47,8 +47,21 @@ bool MainWindow::Create() {
                               frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr);
 }
 
+// ShowWindow erases every child at once and paints them all after: under Wine a second pass over some fifty
+// windows. Shown with the erase deferred, each child erases as it paints. A start its caller asked to be
+// minimized or hidden still goes through ShowWindow, which takes that wish on its first call.
 void MainWindow::Show() {
-    ShowWindow(Handle(), SW_SHOWNORMAL);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    GetStartupInfoA(&startup);
+    const bool callerChose = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 && startup.wShowWindow != SW_SHOWNORMAL &&
+                             startup.wShowWindow != SW_SHOW && startup.wShowWindow != SW_SHOWDEFAULT;
+    if (callerChose) {
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+    } else {
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    }
     UpdateWindow(Handle());
     for (ui::Page* page : model_.Pages()) {
         page->WindowShown();
