@@ -1,4 +1,5 @@
-// The time of a whole status tick under Wine with the real platform: sample, graph drawn and copied, CPU reader.
+// The time of a status tick under Wine with the real platform: sample, graph drawn and copied onto a shown
+// window, CPU reader.
 #include "platform/win32/win.h"
 
 #include <cstdio>
@@ -31,8 +32,8 @@ int main(int argc, char** argv) {
     const int ticks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     talvane::ui::Form::RegisterClasses(instance);
-    const HWND top =
-        CreateWindowExA(0, "STATIC", "bench", WS_POPUP, 0, 0, 400, 200, nullptr, nullptr, instance, nullptr);
+    const HWND top = CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, nullptr, nullptr,
+                                     instance, nullptr);
     const HWND graphWindow =
         CreateWindowExA(0, "TalvaneGraph", "", WS_CHILD | WS_VISIBLE, 0, 0, 360, 120, top, nullptr, instance, nullptr);
     talvane::MemoryGraphView graph;

@@ -12,6 +12,11 @@ namespace talvane {
 
 class MemoryGraphView {
 public:
+    MemoryGraphView() = default;
+    ~MemoryGraphView();
+    MemoryGraphView(const MemoryGraphView&) = delete;
+    MemoryGraphView& operator=(const MemoryGraphView&) = delete;
+
     void Attach(HWND graph) { graph_ = graph; }
     // Draws the whole picture, then copies it onto the control in one operation.
     void Draw(const LoadHistory& history);
@@ -20,12 +25,15 @@ private:
     bool Prepare();
 
     HWND graph_ = nullptr;
-    // Destroyed in reverse: the DCs give back what was selected into them before the bitmaps go.
-    win32::UniqueBitmap bitmap_;
+    // Destroyed in reverse: the DCs give back what was selected into them before the bitmaps and the pen go.
+    win32::UniqueBitmap picture_;
     win32::UniqueBitmap ground_;
     win32::UniquePen linePen_;
     win32::UniqueMemDc groundDc_;
+    win32::UniqueMemDc pictureDc_;
     std::optional<win32::SelectGuard> groundSelected_;
+    std::optional<win32::SelectGuard> pictureSelected_;
+    std::optional<win32::SelectGuard> penSelected_;
 };
 
 }  // namespace talvane

@@ -1,5 +1,6 @@
 #include "ui/form_builder.h"
 
+#include <map>
 #include <string>
 
 #include <windowsx.h>
@@ -79,8 +80,13 @@ void DrawImage(HWND panel, const DRAWITEMSTRUCT& item, const ControlRow& entry, 
 }
 
 // Controls that answer hit tests themselves keep WM_MOUSEMOVE from their panel: they pass the point on, in the
-// coordinates of the nearest panel around them, as the panel would.
-constexpr const char* kRelayProperty = "TalvanePointerRelay";
+// coordinates of the nearest panel around them, as the panel would. Each control's own procedure is kept here
+// rather than in a window property, which Wine fetches from its server for every message. Only the thread that
+// builds the forms touches it.
+std::map<HWND, WNDPROC>& RelayedProcs() {
+    static std::map<HWND, WNDPROC> procs;
+    return procs;
+}
 
 void RelayPointer(HWND control, LPARAM point) {
     HWND panel = GetParent(control);
@@ -97,22 +103,25 @@ void RelayPointer(HWND control, LPARAM point) {
 }
 
 LRESULT CALLBACK RelayProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(control, kRelayProperty));
-    if (previous == nullptr) {
+    auto& procs = RelayedProcs();
+    const auto it = procs.find(control);
+    if (it == procs.end()) {
         return DefWindowProcA(control, message, wParam, lParam);
     }
+    const WNDPROC previous = it->second;
     if (message == WM_MOUSEMOVE) {
         RelayPointer(control, lParam);
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        RemovePropA(control, kRelayProperty);
+        procs.erase(it);
     }
     return CallWindowProcA(previous, control, message, wParam, lParam);
 }
 
 void AttachRelay(HWND control) {
-    const auto previous = GetWindowLongPtrA(control, GWLP_WNDPROC);
-    if (previous != 0 && SetPropA(control, kRelayProperty, reinterpret_cast<HANDLE>(previous)) != FALSE) {
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
+    if (previous != nullptr) {
+        RelayedProcs()[control] = previous;
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RelayProc));
     }
 }
@@ -180,7 +189,10 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(panel, message, wParam, lParam);
 }
 
-// The graph shows a bitmap that its owner keeps in the window's user data.
+// The graph shows the bitmap its owner keeps in the window's user data, or the picture of the memory DC in its
+// extra bytes: a bitmap selected into a DC its owner keeps cannot be selected into another to be copied.
+constexpr int kPictureDcSlot = 0;
+
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;
@@ -191,9 +203,13 @@ LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lPara
     }
     if (message == WM_PAINT) {
         win32::PaintDc dc(graph);
-        auto* bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
         RECT area;
         GetClientRect(graph, &area);
+        if (auto* picture = reinterpret_cast<HDC>(GetWindowLongPtrA(graph, kPictureDcSlot))) {
+            BitBlt(dc.Get(), 0, 0, area.right, area.bottom, picture, 0, 0, SRCCOPY);
+            return 0;
+        }
+        auto* bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
         if (bitmap == nullptr) {
             FillRect(dc.Get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
             return 0;
@@ -297,6 +313,7 @@ bool Form::RegisterClasses(HINSTANCE instance) {
     panel.lpszClassName = kPanelClass;
     WNDCLASSA graph{};
     graph.lpfnWndProc = GraphProc;
+    graph.cbWndExtra = sizeof(LONG_PTR);
     graph.hInstance = instance;
     graph.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     graph.lpszClassName = kGraphClass;
@@ -337,6 +354,10 @@ void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>&
         controls_[entry.id] = control;
         rows_[entry.id] = &entry;
     }
+}
+
+void ShowPictureDc(HWND graph, HDC picture) {
+    SetWindowLongPtrA(graph, kPictureDcSlot, reinterpret_cast<LONG_PTR>(picture));
 }
 
 HWND Form::Control(int id) const {
