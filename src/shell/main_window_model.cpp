@@ -14,9 +14,9 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
     steps.DetermineFamily();
     steps.TakeFirstSample();
     steps.ReadDirectories();
-    steps.ReadShellFolders();
     steps.ReadInstallDir();
     steps_ = &steps;
+    foldersRead_ = false;
     pages_.clear();
     built_.clear();
     for (ui::Page* page : allPages_) {
@@ -38,6 +38,10 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
 
 // Kept in the order of the page list, whenever each page is built.
 void MainWindowModel::Build(ui::Page& page) {
+    if (page.UsesShellFolders() && !foldersRead_) {
+        steps_->ReadShellFolders();
+        foldersRead_ = true;
+    }
     steps_->CreateControls(page);
     page.Build();
     std::vector<ui::Page*> built;

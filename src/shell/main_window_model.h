@@ -33,7 +33,8 @@ public:
 
     // The facts first, then the start page built, read and started and shown with nothing to apply. Failed writes
     // of the first start go to `report`. The other pages of this family are built and read when first shown: their
-    // controls cost the start nothing, and a page nobody opened has nothing to apply. `steps` must outlive the model.
+    // controls cost the start nothing, and a page nobody opened has nothing to apply. The shell's folders are read
+    // just before the first page that uses them is built. `steps` must outlive the model.
     void Create(StartSteps& steps, SaveReport& report);
 
     // Shows the page, building it first if it was never shown; showing a page is never a change, whatever it
@@ -73,6 +74,7 @@ private:
     QuickInfoLines quickInfo_{"Detail", "Detail"};
     bool applyEnabled_ = false;
     bool statusTimerEnabled_ = false;
+    bool foldersRead_ = false;
 };
 
 // The window's own controls: toolbar, navigation, content area, the empty page panels and quick info.

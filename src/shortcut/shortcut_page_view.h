@@ -16,6 +16,7 @@ public:
 
     [[nodiscard]] std::optional<QuickInfoLines> QuickInfo(int controlId) const override;
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override;
+    [[nodiscard]] bool UsesShellFolders() const override { return true; }
 
     void Build() override;
     bool Command(int controlId, int code) override;

@@ -45,6 +45,9 @@ public:
     [[nodiscard]] virtual std::optional<QuickInfoLines> QuickInfo(int controlId) const = 0;
     // Its controls, children of its panel; the shell creates them and sets their text-table rows.
     [[nodiscard]] virtual const std::vector<ControlRow>& Controls() const = 0;
+    // It needs the shell's folders among the start-up facts: they are read before the first such page is built,
+    // since loading the shell would cost every start dearly.
+    [[nodiscard]] virtual bool UsesShellFolders() const { return false; }
 
     // Its controls exist and the start-up facts are known: at start for the start page, else when first shown.
     // A page not built yet is not read, written, ticked or started.

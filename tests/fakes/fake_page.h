@@ -24,6 +24,7 @@ public:
     std::function<void()> onRead;   // reading moves controls
     std::function<void()> onShown;  // showing refills
     std::optional<QuickInfoLines> areaInfo;
+    bool usesFolders = false;
 
     [[nodiscard]] int PanelId() const override { return panel_; }
     [[nodiscard]] int NavId() const override { return nav_; }
@@ -34,6 +35,7 @@ public:
         return controlId == panel_ ? areaInfo : std::nullopt;
     }
     [[nodiscard]] const std::vector<ControlRow>& Controls() const override { return controls_; }
+    [[nodiscard]] bool UsesShellFolders() const override { return usesFolders; }
 
     void Build() override { log_.Add(name_ + " build"); }
     void Read() override {

@@ -24,6 +24,7 @@ protected:
         tweakNt.existsOn = IsNtFamily;
         tweak9x.existsOn = Is9xFamily;
         optimizer.onRead = [this] { model.MarkChanged(); };
+        startup.usesFolders = true;
     }
     void Create(WindowsFamily family) {
         steps.emplace(log, facts, family);
@@ -44,9 +45,9 @@ protected:
 // Only the start page is built at start; each other page of the family when it is first shown.
 TEST_F(MainWindowModelTest, PagesAreBuiltAndReadWhenFirstShownAndApplyStaysAsItWas) {
     Create(WindowsFamily::Win98);
-    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"family", "sample", "directories", "folders", "install dir",
-                                                       "optimizer title controls", "optimizer build", "optimizer read",
-                                                       "optimizer started", "optimizer shown"}));
+    EXPECT_EQ(log.Entries(),
+              (std::vector<std::string>{"family", "sample", "directories", "install dir", "optimizer title controls",
+                                        "optimizer build", "optimizer read", "optimizer started", "optimizer shown"}));
     EXPECT_EQ(model.Visible(), &optimizer);
     EXPECT_EQ(model.Title(), "optimizer title");
     EXPECT_TRUE(model.StatusTimerEnabled());
@@ -65,6 +66,11 @@ TEST_F(MainWindowModelTest, PagesAreBuiltAndReadWhenFirstShownAndApplyStaysAsItW
         EXPECT_EQ(model.Pages(), (std::vector<ui::Page*>{&tweak9x, &optimizer, &startup})) << "in the list's order";
         EXPECT_EQ(std::count(log.Entries().begin(), log.Entries().end(), "startup build"), dirty ? 0 : 1)
             << "built once";
+        const auto folders = std::find(log.Entries().begin(), log.Entries().end(), "folders");
+        EXPECT_EQ(folders != log.Entries().end(), !dirty) << "read once, for the first page that uses them";
+        if (!dirty) {
+            EXPECT_EQ(*std::next(folders), "startup title controls") << "before that page is built";
+        }
     }
 }
 
