@@ -45,10 +45,7 @@ HFONT MakeFont(const char* face, int points, int weight) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
 }
 
-win32::UniqueImageList LoadList(HINSTANCE instance, int resourceId, int size) {
-    return win32::UniqueImageList(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(resourceId), size, 0, kMaskColor,
-                                                       IMAGE_BITMAP, LR_CREATEDIBSECTION));
-}
+constexpr int kArtSizes[] = {16, 24, 32};
 
 }  // namespace
 
@@ -105,20 +102,38 @@ const Theme::Bitmap* Theme::Find(Art art, bool disabled) const {
     Bitmap& bitmap = art_[slot];
     if (!bitmap.tried) {
         bitmap.tried = true;
-        bitmap.list = LoadList(instance_, kArt[slot].resourceId, kArt[slot].size);
         bitmap.size = kArt[slot].size;
+        // As ImageList_LoadImage would: the bitmap's own colour depth, its magenta masked out.
+        const win32::UniqueBitmap picture(static_cast<HBITMAP>(
+            LoadImageA(instance_, MAKEINTRESOURCEA(kArt[slot].resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+        if (const HIMAGELIST list = ListOf(bitmap.size); list != nullptr && picture) {
+            bitmap.index = ImageList_AddMasked(list, picture.Get(), kMaskColor);
+            bitmap.list = bitmap.index >= 0 ? list : nullptr;
+        }
     }
     return &bitmap;
 }
 
+HIMAGELIST Theme::ListOf(int size) const {
+    for (std::size_t i = 0; i < std::size(kArtSizes); ++i) {
+        if (kArtSizes[i] == size) {
+            if (!lists_[i]) {
+                lists_[i].Reset(ImageList_Create(size, size, ILC_MASK | ILC_COLOR24, 6, 2));
+            }
+            return lists_[i].Get();
+        }
+    }
+    return nullptr;
+}
+
 void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
     const Bitmap* bitmap = Find(art, disabled);
-    if (bitmap == nullptr || !bitmap->list) {
+    if (bitmap == nullptr || bitmap->list == nullptr) {
         return;
     }
     const int x = area.left + (area.right - area.left - bitmap->size) / 2;
     const int y = area.top + (area.bottom - area.top - bitmap->size) / 2;
-    ImageList_Draw(bitmap->list.Get(), 0, dc, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(bitmap->list, bitmap->index, dc, x, y, ILD_TRANSPARENT);
 }
 
 }  // namespace talvane::ui

@@ -30,12 +30,14 @@ public:
 
 private:
     struct Bitmap {
-        win32::UniqueImageList list;
+        HIMAGELIST list = nullptr;  // one of lists_
+        int index = -1;
         int size = 0;
         bool tried = false;
     };
     // Artwork is loaded on first use: none of it is drawn before the main window shows.
     [[nodiscard]] const Bitmap* Find(Art art, bool disabled) const;
+    [[nodiscard]] HIMAGELIST ListOf(int size) const;
 
     HINSTANCE instance_;
     WindowPalette palette_{};
@@ -46,7 +48,9 @@ private:
     win32::UniqueFont normalFont_;
     win32::UniqueFont titleFont_;
     mutable std::array<Bitmap, 14> art_{};  // indexed by Art; the last slot holds the greyed Apply
-    HICON appIcon_ = nullptr;               // shared resource icon, not destroyed
+    // One image list for each size of art: a list holds two bitmaps and two DCs of its own.
+    mutable std::array<win32::UniqueImageList, 3> lists_;
+    HICON appIcon_ = nullptr;  // shared resource icon, not destroyed
     HCURSOR handCursor_ = nullptr;
 };
 
