@@ -2,8 +2,9 @@
 // against two floors: the bare window and the window of a program with visual styles. Three moments are taken:
 // the first visible top-level window, the first answer to a message sent to it, and ready: it answers and no
 // window of the process is waiting to be painted. The working set is read at ready.
-// The first run of each program is reported apart (cold: after the other programs' runs, with its own files not
-// yet mapped by this Wine session when run first by scripts/bench.sh); the rest as warm medians.
+// The programs take turns, one run each a round. The first round is reported apart (cold: each program's first
+// start in the Wine session, its own files not yet mapped, when run first by scripts/bench.sh); the other rounds
+// as warm medians.
 // windows.h must come first; psapi.h builds on it.
 #include <windows.h>
 
@@ -118,26 +119,29 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int runs = std::max(2, std::atoi(argv[1]));
-    std::vector<Figures> figures;
-    for (int p = 2; p < argc; ++p) {
-        SettleSettings(argv[p]);
-        std::vector<Sample> samples;
-        for (int r = 0; r < runs; ++r) {
+    // Round by round, each program once a round, so a machine that slows or speeds up meanwhile weighs on all alike.
+    std::vector<std::vector<Sample>> samples(static_cast<std::size_t>(argc - 2));
+    for (int r = 0; r < runs; ++r) {
+        for (int p = 2; p < argc; ++p) {
+            SettleSettings(argv[p]);
             Sample sample;
             if (!RunOnce(argv[p], sample)) {
                 std::fprintf(stderr, "%s: no window ready for input\n", argv[p]);
                 return 1;
             }
-            samples.push_back(sample);
+            samples[static_cast<std::size_t>(p - 2)].push_back(sample);
         }
+    }
+    std::vector<Figures> figures;
+    for (const std::vector<Sample>& runsOf : samples) {
         Figures f;
-        f.cold = samples.front();
+        f.cold = runsOf.front();
         std::vector<double> visible, answers, ready, sets;
-        for (std::size_t r = 1; r < samples.size(); ++r) {
-            visible.push_back(samples[r].visibleMs);
-            answers.push_back(samples[r].answersMs);
-            ready.push_back(samples[r].readyMs);
-            sets.push_back(samples[r].workingSetKB);
+        for (std::size_t r = 1; r < runsOf.size(); ++r) {
+            visible.push_back(runsOf[r].visibleMs);
+            answers.push_back(runsOf[r].answersMs);
+            ready.push_back(runsOf[r].readyMs);
+            sets.push_back(runsOf[r].workingSetKB);
         }
         f.warm = {Median(visible), Median(answers), Median(ready), Median(sets)};
         figures.push_back(f);
