@@ -73,13 +73,19 @@ FormTable BuildMainWindowForm() {
          Art::StripTitle, 0},
         {IDC_FORM1_TITLE, IDC_FORM1_TITLE_PANEL, ControlKind::TitleLabel, 32, 7, 300, 14, kNoRow, "", kNoSurface,
          Art::None, 0},
-        // Pages lie over the title panel below its strip.
-        {IDC_FORM1_PAGE0, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
-        {IDC_FORM1_PAGE1, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
-        {IDC_FORM1_PAGE2, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
-        {IDC_FORM1_PAGE3, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
-        {IDC_FORM1_PAGE4, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
-        {IDC_FORM1_PAGE5, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden},
+        // Pages lie over the title panel below its strip; each panel is made when its page is first built.
+        {IDC_FORM1_PAGE0, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
+        {IDC_FORM1_PAGE1, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
+        {IDC_FORM1_PAGE2, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
+        {IDC_FORM1_PAGE3, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
+        {IDC_FORM1_PAGE4, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
+        {IDC_FORM1_PAGE5, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
+         kHidden | kOnDemand},
 
         // Quick-info panel
         {IDC_FORM1_QUICKINFO, IDC_FORM1_CONTENT, P, 8, 343, 457, 74, kNoRow, "", Surface::Light, Art::None,

@@ -99,6 +99,7 @@ void MainWindow::ReadInstallDir() {
 }
 
 void MainWindow::CreateControls(ui::Page& page) {
+    form_.BuildOne(context_.instance, Handle(), MainWindowForm().controls, page.PanelId(), context_.theme);
     form_.Build(context_.instance, Handle(), page.Controls(), context_.theme);
     form_.ApplyTextRows(page.Controls());
 }

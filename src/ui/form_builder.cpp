@@ -322,38 +322,56 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 
 void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
     for (const ControlRow& entry : rows) {
-        const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
-        // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
-        // not at all.
-        const char* text = entry.textRow != kNoRow ? TextTable::Row(entry.textRow) : entry.text;
-        if (text != nullptr && *text == '\0') {
-            text = nullptr;
+        if ((entry.flags & kOnDemand) == 0) {
+            BuildRow(instance, client, entry, theme);
         }
-        const void* params[2] = {&entry, &theme};
-        const HWND control =
-            CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y,
-                            entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                            instance, entry.kind == ControlKind::Panel ? params : nullptr);
-        if (control == nullptr) {
-            continue;
+    }
+}
+
+void Form::BuildOne(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, int id, const Theme& theme) {
+    if (Control(id) != nullptr) {
+        return;
+    }
+    for (const ControlRow& entry : rows) {
+        if (entry.id == id) {
+            BuildRow(instance, client, entry, theme);
+            return;
         }
-        const HFONT font = entry.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        if (entry.kind == ControlKind::Image) {
-            SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(entry.art));
-        }
-        if (TakesPointer(entry.kind)) {
-            AttachRelay(control);
-            // A drop-down combo's edit field covers most of it.
-            if (entry.kind == ControlKind::ComboEdit) {
-                if (const HWND field = FindWindowExA(control, nullptr, "EDIT", nullptr)) {
-                    AttachRelay(field);
-                }
+    }
+}
+
+void Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme) {
+    const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
+    // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
+    // not at all.
+    const char* text = entry.textRow != kNoRow ? TextTable::Row(entry.textRow) : entry.text;
+    if (text != nullptr && *text == '\0') {
+        text = nullptr;
+    }
+    const void* params[2] = {&entry, &theme};
+    const HWND control =
+        CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y,
+                        entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                        instance, entry.kind == ControlKind::Panel ? params : nullptr);
+    if (control == nullptr) {
+        return;
+    }
+    const HFONT font = entry.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (entry.kind == ControlKind::Image) {
+        SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(entry.art));
+    }
+    if (TakesPointer(entry.kind)) {
+        AttachRelay(control);
+        // A drop-down combo's edit field covers most of it.
+        if (entry.kind == ControlKind::ComboEdit) {
+            if (const HWND field = FindWindowExA(control, nullptr, "EDIT", nullptr)) {
+                AttachRelay(field);
             }
         }
-        controls_[entry.id] = control;
-        rows_[entry.id] = &entry;
     }
+    controls_[entry.id] = control;
+    rows_[entry.id] = &entry;
 }
 
 void ShowPictureDc(HWND graph, HDC picture) {

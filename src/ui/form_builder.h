@@ -29,8 +29,10 @@ public:
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
     static bool RegisterClasses(HINSTANCE instance);
 
-    // Adds the rows' controls; a row's parent is the client area or a panel built before it.
+    // Adds the rows' controls but those made on demand; a row's parent is the client area or a panel built before.
     void Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme);
+    // Adds the control of the row with this ID, unless it exists already.
+    void BuildOne(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, int id, const Theme& theme);
 
     [[nodiscard]] HWND Control(int id) const;
     [[nodiscard]] const ControlRow* Row(int id) const;
@@ -50,6 +52,7 @@ public:
     void RepaintPanels() const;
 
 private:
+    void BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme);
     std::map<int, HWND> controls_;
     std::map<int, const ControlRow*> rows_;
 };

@@ -57,6 +57,7 @@ enum ControlFlag : std::uint32_t {
     kRaised = 1u << 4,
     kRightAligned = 1u << 5,
     kRoundedFrame = 1u << 6,  // a navy rounded outline on its parent's surface
+    kOnDemand = 1u << 7,      // left out of its table's build; made when asked for by its ID
 };
 
 constexpr int kNoRow = -1;
