@@ -22,6 +22,10 @@ constexpr int NavLabelY(int k) {
     return NavButtonY(k) + 36;
 }
 
+constexpr ControlRow PagePanel(int id) {
+    return {id, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None, kHidden | kOnDemand};
+}
+
 FormTable BuildMainWindowForm() {
     FormTable form{630, 490, {}};
     form.controls = {
@@ -74,18 +78,12 @@ FormTable BuildMainWindowForm() {
         {IDC_FORM1_TITLE, IDC_FORM1_TITLE_PANEL, ControlKind::TitleLabel, 32, 7, 300, 14, kNoRow, "", kNoSurface,
          Art::None, 0},
         // Pages lie over the title panel below its strip; each panel is made when its page is first built.
-        {IDC_FORM1_PAGE0, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
-        {IDC_FORM1_PAGE1, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
-        {IDC_FORM1_PAGE2, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
-        {IDC_FORM1_PAGE3, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
-        {IDC_FORM1_PAGE4, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
-        {IDC_FORM1_PAGE5, IDC_FORM1_TITLE_PANEL, P, 0, 23, 457, 305, kNoRow, "", Surface::Light, Art::None,
-         kHidden | kOnDemand},
+        PagePanel(IDC_FORM1_PAGE0),
+        PagePanel(IDC_FORM1_PAGE1),
+        PagePanel(IDC_FORM1_PAGE2),
+        PagePanel(IDC_FORM1_PAGE3),
+        PagePanel(IDC_FORM1_PAGE4),
+        PagePanel(IDC_FORM1_PAGE5),
 
         // Quick-info panel
         {IDC_FORM1_QUICKINFO, IDC_FORM1_CONTENT, P, 8, 343, 457, 74, kNoRow, "", Surface::Light, Art::None,
