@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "ui/form_builder.h"
-
 namespace talvane {
 
 namespace {
@@ -20,10 +18,10 @@ void GridLine(HDC dc, int left, int top, int right, int bottom) {
 }  // namespace
 
 // The black ground with its grid never changes: it is drawn once, and each tick copies it and draws the line on
-// it, so a tick costs one copy and one polyline (a whole redraw took Wine over a millisecond). Both pictures stay
-// selected into DCs kept for the graph's life, and the control is handed the picture's DC once.
+// it, so a tick costs one copy and one polyline (a whole redraw took Wine over a millisecond). The DCs are kept
+// for the graph's life, and the control is handed the picture once.
 bool MemoryGraphView::Prepare() {
-    if (penSelected_) {
+    if (groundSelected_) {
         return true;
     }
     win32::WindowDc screen(graph_);
@@ -36,7 +34,6 @@ bool MemoryGraphView::Prepare() {
         return false;
     }
     groundSelected_.emplace(groundDc_.Get(), ground_.Get());
-    pictureSelected_.emplace(pictureDc_.Get(), picture_.Get());
     const HDC dc = groundDc_.Get();
     {
         win32::SelectGuard blackPen(dc, GetStockObject(BLACK_PEN));
@@ -54,14 +51,14 @@ bool MemoryGraphView::Prepare() {
         win32::SelectGuard whitePen(dc, GetStockObject(WHITE_PEN));
         GridLine(dc, 0, kHeight / 2, kWidth, kHeight / 2 + 1);
     }
-    penSelected_.emplace(pictureDc_.Get(), linePen_.Get());
-    ui::ShowPictureDc(graph_, pictureDc_.Get());
+    SetWindowLongPtrA(graph_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture_.Get()));
     return true;
 }
 
+// The control must not paint a bitmap that is gone.
 MemoryGraphView::~MemoryGraphView() {
-    if (penSelected_ && IsWindow(graph_) != FALSE) {
-        ui::ShowPictureDc(graph_, nullptr);
+    if (groundSelected_ && IsWindow(graph_) != FALSE) {
+        SetWindowLongPtrA(graph_, GWLP_USERDATA, 0);
     }
 }
 
@@ -70,6 +67,9 @@ void MemoryGraphView::Draw(const LoadHistory& history) {
         return;
     }
     const HDC dc = pictureDc_.Get();
+    // Given back before the tick ends: the control selects the picture into its own DC when it paints.
+    const win32::SelectGuard picture(dc, picture_.Get());
+    const win32::SelectGuard pen(dc, linePen_.Get());
     BitBlt(dc, 0, 0, kWidth, kHeight, groundDc_.Get(), 0, 0, SRCCOPY);
     const auto& points = history.Points();
     std::array<POINT, LoadHistory::kPoints> line{};

@@ -30,10 +30,8 @@ private:
     win32::UniqueBitmap ground_;
     win32::UniquePen linePen_;
     win32::UniqueMemDc groundDc_;
-    win32::UniqueMemDc pictureDc_;
+    win32::UniqueMemDc pictureDc_;  // the picture is selected into it only while a tick draws
     std::optional<win32::SelectGuard> groundSelected_;
-    std::optional<win32::SelectGuard> pictureSelected_;
-    std::optional<win32::SelectGuard> penSelected_;
 };
 
 }  // namespace talvane

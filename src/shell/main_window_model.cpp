@@ -16,7 +16,6 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
     steps.ReadDirectories();
     steps.ReadInstallDir();
     steps_ = &steps;
-    foldersRead_ = false;
     pages_.clear();
     built_.clear();
     for (ui::Page* page : allPages_) {
@@ -38,9 +37,10 @@ void MainWindowModel::Create(StartSteps& steps, SaveReport& report) {
 
 // Kept in the order of the page list, whenever each page is built.
 void MainWindowModel::Build(ui::Page& page) {
-    if (page.UsesShellFolders() && !foldersRead_) {
+    // Read once: just before the first page that uses them is built.
+    if (page.UsesShellFolders() &&
+        std::none_of(built_.begin(), built_.end(), [](const ui::Page* p) { return p->UsesShellFolders(); })) {
         steps_->ReadShellFolders();
-        foldersRead_ = true;
     }
     steps_->CreateControls(page);
     page.Build();

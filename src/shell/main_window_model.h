@@ -74,7 +74,6 @@ private:
     QuickInfoLines quickInfo_{"Detail", "Detail"};
     bool applyEnabled_ = false;
     bool statusTimerEnabled_ = false;
-    bool foldersRead_ = false;
 };
 
 // The window's own controls: toolbar, navigation, content area, the empty page panels and quick info.

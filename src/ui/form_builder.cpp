@@ -189,9 +189,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(panel, message, wParam, lParam);
 }
 
-// The graph shows the bitmap its owner keeps in the window's user data, or the picture of the memory DC in its
-// extra bytes: a bitmap selected into a DC its owner keeps cannot be selected into another to be copied.
-constexpr int kPictureDcSlot = 0;
+// The graph shows a bitmap that its owner keeps in the window's user data.
 
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
@@ -205,10 +203,6 @@ LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lPara
         win32::PaintDc dc(graph);
         RECT area;
         GetClientRect(graph, &area);
-        if (auto* picture = reinterpret_cast<HDC>(GetWindowLongPtrA(graph, kPictureDcSlot))) {
-            BitBlt(dc.Get(), 0, 0, area.right, area.bottom, picture, 0, 0, SRCCOPY);
-            return 0;
-        }
         auto* bitmap = reinterpret_cast<HBITMAP>(GetWindowLongPtrA(graph, GWLP_USERDATA));
         if (bitmap == nullptr) {
             FillRect(dc.Get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -313,7 +307,6 @@ bool Form::RegisterClasses(HINSTANCE instance) {
     panel.lpszClassName = kPanelClass;
     WNDCLASSA graph{};
     graph.lpfnWndProc = GraphProc;
-    graph.cbWndExtra = sizeof(LONG_PTR);
     graph.hInstance = instance;
     graph.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     graph.lpszClassName = kGraphClass;
@@ -372,10 +365,6 @@ void Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     }
     controls_[entry.id] = control;
     rows_[entry.id] = &entry;
-}
-
-void ShowPictureDc(HWND graph, HDC picture) {
-    SetWindowLongPtrA(graph, kPictureDcSlot, reinterpret_cast<LONG_PTR>(picture));
 }
 
 HWND Form::Control(int id) const {

@@ -21,9 +21,6 @@ constexpr UINT kPanelMouseMove = WM_APP + 1;
 // and importing it would keep the program from starting there at all.
 HWND TopLevelOf(HWND window);
 
-// Gives a graph control the memory DC whose picture it shows from then on; nullptr takes it back.
-void ShowPictureDc(HWND graph, HDC picture);
-
 class Form {
 public:
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.

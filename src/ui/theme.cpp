@@ -108,7 +108,6 @@ const Theme::Bitmap* Theme::Find(Art art, bool disabled) const {
             LoadImageA(instance_, MAKEINTRESOURCEA(kArt[slot].resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
         if (const HIMAGELIST list = ListOf(bitmap.size); list != nullptr && picture) {
             bitmap.index = ImageList_AddMasked(list, picture.Get(), kMaskColor);
-            bitmap.list = bitmap.index >= 0 ? list : nullptr;
         }
     }
     return &bitmap;
@@ -128,12 +127,12 @@ HIMAGELIST Theme::ListOf(int size) const {
 
 void Theme::DrawArt(HDC dc, Art art, const RECT& area, bool disabled) const {
     const Bitmap* bitmap = Find(art, disabled);
-    if (bitmap == nullptr || bitmap->list == nullptr) {
+    if (bitmap == nullptr || bitmap->index < 0) {
         return;
     }
     const int x = area.left + (area.right - area.left - bitmap->size) / 2;
     const int y = area.top + (area.bottom - area.top - bitmap->size) / 2;
-    ImageList_Draw(bitmap->list, bitmap->index, dc, x, y, ILD_TRANSPARENT);
+    ImageList_Draw(ListOf(bitmap->size), bitmap->index, dc, x, y, ILD_TRANSPARENT);
 }
 
 }  // namespace talvane::ui

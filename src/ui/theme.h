@@ -30,8 +30,7 @@ public:
 
 private:
     struct Bitmap {
-        HIMAGELIST list = nullptr;  // one of lists_
-        int index = -1;
+        int index = -1;  // in the list of its size; -1 when it could not be loaded
         int size = 0;
         bool tried = false;
     };
