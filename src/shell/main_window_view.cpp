@@ -49,7 +49,8 @@ bool MainWindow::Create() {
 
 // ShowWindow erases every child at once and paints them all after: under Wine a second pass over some fifty
 // windows. Shown with the erase deferred, each child erases as it paints. A start its caller asked to be
-// minimized or hidden still goes through ShowWindow, which takes that wish on its first call.
+// minimized, maximized or hidden goes through ShowWindow, told that wish itself: Wine takes it on the first call
+// only for SW_SHOWDEFAULT.
 void MainWindow::Show() {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -57,7 +58,7 @@ void MainWindow::Show() {
     const bool callerChose = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 && startup.wShowWindow != SW_SHOWNORMAL &&
                              startup.wShowWindow != SW_SHOW && startup.wShowWindow != SW_SHOWDEFAULT;
     if (callerChose) {
-        ShowWindow(Handle(), SW_SHOWNORMAL);
+        ShowWindow(Handle(), startup.wShowWindow);
     } else {
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_SHOWWINDOW | SWP_DEFERERASE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);

@@ -67,6 +67,19 @@ TEST_F(MainWindowStart, ShowsOneMainWindowWith630x490Client) {
     EXPECT_EQ(client.cy, 490);
 }
 
+// The window is shown without the erase pass of ShowWindow, yet as ShowWindow would: active, or as its caller asked.
+TEST_F(MainWindowStart, ComesUpActiveOrAsItsCallerAsked) {
+    ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    EXPECT_TRUE(driver::WaitUntil([&] { return GetForegroundWindow() == app_->Main(); }, kReactMs)) << "not active";
+    EXPECT_FALSE(IsIconic(app_->Main()));
+    ASSERT_TRUE(app_->Close(5000).has_value());
+
+    std::string error;
+    app_ = TalvaneApp::StartShown(SW_SHOWMINNOACTIVE, &error);
+    ASSERT_TRUE(app_) << error;
+    EXPECT_TRUE(driver::WaitUntil([&] { return IsIconic(app_->Main()) != FALSE; }, kReactMs)) << "not minimized";
+}
+
 TEST_F(MainWindowStart, SecondStartExitsAndLeavesOneWindow) {
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
     std::string error;

@@ -17,6 +17,14 @@ std::optional<TalvaneApp> TalvaneApp::Start(std::string* error) {
     return Attach(std::move(*process), error);
 }
 
+std::optional<TalvaneApp> TalvaneApp::StartShown(WORD show, std::string* error) {
+    auto process = driver::Process::LaunchShown(Config().talvane_exe, show, error);
+    if (!process) {
+        return std::nullopt;
+    }
+    return Attach(std::move(*process), error);
+}
+
 std::optional<TalvaneApp> TalvaneApp::Attach(driver::Process process, std::string* error) {
     HWND main = driver::WaitForTopLevelWindow({process.Id(), kMainClass, kMainCaption, true}, kStartTimeoutMs);
     if (main == nullptr) {

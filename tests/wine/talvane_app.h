@@ -20,6 +20,8 @@ class TalvaneApp {
 public:
     // Starts Talvane.exe and waits for its visible main window; nullopt with the reason in *error.
     static std::optional<TalvaneApp> Start(std::string* error);
+    // Started as a shortcut asking for `show` (SW_...) would start it.
+    static std::optional<TalvaneApp> StartShown(WORD show, std::string* error);
     // The same for a Talvane.exe the test started by other means.
     static std::optional<TalvaneApp> Attach(wine_driver::Process process, std::string* error);
 

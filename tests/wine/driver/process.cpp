@@ -10,13 +10,17 @@ std::optional<Process> Process::Launch(const std::string& exe,
                                        const std::string& arguments,
                                        const std::string& working_directory,
                                        std::string* error) {
-    return Create(exe, arguments, working_directory, 0, error);
+    return Create(exe, arguments, working_directory, 0, std::nullopt, error);
+}
+
+std::optional<Process> Process::LaunchShown(const std::string& exe, WORD show, std::string* error) {
+    return Create(exe, {}, {}, 0, show, error);
 }
 
 std::vector<Process> Process::LaunchTogether(const std::string& exe, int count, std::string* error) {
     std::vector<Process> processes;
     for (int i = 0; i < count; ++i) {
-        auto process = Create(exe, {}, {}, CREATE_SUSPENDED, error);
+        auto process = Create(exe, {}, {}, CREATE_SUSPENDED, std::nullopt, error);
         if (!process) {
             return {};
         }
@@ -32,6 +36,7 @@ std::optional<Process> Process::Create(const std::string& exe,
                                        const std::string& arguments,
                                        const std::string& working_directory,
                                        DWORD flags,
+                                       std::optional<WORD> show,
                                        std::string* error) {
     const std::string exe_path = ToWindowsPath(exe);
     const std::string directory = working_directory.empty() ? DirectoryOf(exe_path) : ToWindowsPath(working_directory);
@@ -45,6 +50,10 @@ std::optional<Process> Process::Create(const std::string& exe,
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
+    if (show) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = *show;
+    }
     PROCESS_INFORMATION info = {};
     // On a loaded machine Wine now and then reports ERROR_INTERNAL_ERROR for a process that did not come up in
     // time; that start is tried again, any other failure is the test's.

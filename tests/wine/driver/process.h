@@ -21,6 +21,8 @@ public:
     // count copies of exe, all created suspended and then let go together, so that they start at the same instant
     // as far as the scheduler allows. Empty, with the reason in *error, unless every one was created.
     static std::vector<Process> LaunchTogether(const std::string& exe, int count, std::string* error = nullptr);
+    // Launch as a shortcut set to Minimized or Maximized would: STARTUPINFO names how its window is to show.
+    static std::optional<Process> LaunchShown(const std::string& exe, WORD show, std::string* error = nullptr);
 
     Process(Process&&) noexcept = default;
     Process& operator=(Process&&) noexcept = default;
@@ -44,6 +46,7 @@ private:
                                          const std::string& arguments,
                                          const std::string& working_directory,
                                          DWORD flags,
+                                         std::optional<WORD> show,
                                          std::string* error);
 
     Process(KernelHandle process, KernelHandle thread, DWORD id)
