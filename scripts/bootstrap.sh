@@ -33,5 +33,20 @@ fi
 
 echo "bootstrap: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# A mirror in mid-sync fails one index now and then; retry, then go on with what was fetched.
+for attempt in 1 2 3; do
+    if "${sudo_cmd[@]}" apt-get update -qq; then break; fi
+    echo "bootstrap: apt-get update failed (attempt $attempt)" >&2
+    [ "$attempt" -eq 3 ] || sleep $((attempt * 10))
+done
+install=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+if ! "${sudo_cmd[@]}" "${install[@]}" >/dev/null; then
+    # When one architecture's security index could not be fetched, the two architectures' versions
+    # of a shared library no longer match and multiarch refuses. Install from the main suites alone.
+    echo "bootstrap: retrying without the security suite" >&2
+    pref=$(mktemp)
+    printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: -1\n' >"$pref"
+    chmod 644 "$pref"
+    "${sudo_cmd[@]}" apt-get -o Dir::Etc::Preferences="$pref" "${install[@]:1}" >/dev/null
+    rm -f "$pref"
+fi
