@@ -221,8 +221,8 @@ void MainWindow::UpdatePalette() {
     const Color base = context_.windows.GetSysColor(context_.palette.BaseColorIndex());
     if (context_.palette.Update(base)) {
         context_.theme.SetPalette(context_.palette.Palette());
+        form_.RepaintPanels();
     }
-    form_.RepaintPanels();
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
