@@ -1,5 +1,6 @@
 #include "ui/form_builder.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -13,9 +14,10 @@ namespace {
 
 constexpr const char* kPanelClass = "TalvanePanel";
 constexpr const char* kGraphClass = "TalvaneGraph";
-// Extra window bytes of a panel: its table entry and the theme.
+// Extra window bytes of a panel: its table entry, the theme, and the statics it draws.
 constexpr int kRowSlot = 0;
 constexpr int kThemeSlot = sizeof(LONG_PTR);
+constexpr int kStaticsSlot = 2 * sizeof(LONG_PTR);
 constexpr int kStripHeight = 25;
 
 const ControlRow* PanelRow(HWND panel) {
@@ -23,6 +25,9 @@ const ControlRow* PanelRow(HWND panel) {
 }
 const Theme* PanelTheme(HWND panel) {
     return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
+}
+const std::vector<HWND>* PanelStatics(HWND panel) {
+    return reinterpret_cast<const std::vector<HWND>*>(GetWindowLongPtrA(panel, kStaticsSlot));
 }
 
 void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme) {
@@ -77,6 +82,80 @@ void DrawImage(HWND panel, const DRAWITEMSTRUCT& item, const ControlRow& entry, 
     FillRect(item.hDC, &item.rcItem, ChildBrush(panel, item.hwndItem, entry, theme));
     const auto art = static_cast<Art>(GetWindowLongPtrA(item.hwndItem, GWLP_USERDATA));
     theme.DrawArt(item.hDC, art, item.rcItem, false);
+}
+
+// The static's own DrawText format for the text styles the forms use.
+UINT TextFormat(LONG style) {
+    UINT format = DT_EXPANDTABS | DT_WORDBREAK | ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0);
+    switch (style & SS_TYPEMASK) {
+        case SS_CENTER: return format | DT_CENTER;
+        case SS_RIGHT: return format | DT_RIGHT;
+        default: return format | DT_LEFT;
+    }
+}
+
+// Draws one static as it draws itself: its background brush from the panel, then its text or its image.
+void DrawStatic(HWND panel, HDC dc, HWND item, const RECT& area, const ControlRow& entry, const Theme& theme) {
+    FillRect(dc, &area, ChildBrush(panel, item, entry, theme));
+    const LONG style = GetWindowLongA(item, GWL_STYLE);
+    if ((style & SS_TYPEMASK) == SS_OWNERDRAW) {
+        theme.DrawArt(dc, static_cast<Art>(GetWindowLongPtrA(item, GWLP_USERDATA)), area, false);
+        return;
+    }
+    const int length = GetWindowTextLengthA(item);
+    if (length <= 0) {
+        return;
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(item, text.data(), length + 1);
+    const win32::SelectGuard font(dc, reinterpret_cast<HFONT>(SendMessageA(item, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, (style & WS_DISABLED) != 0 ? GetSysColor(COLOR_GRAYTEXT) : RGB(0, 0, 0));
+    RECT box = area;
+    DrawTextA(dc, text.c_str(), copied, &box, TextFormat(style));
+}
+
+// Under Wine each window that paints itself costs some fifteen round trips to its server. So the statics that
+// stand alone on a panel are drawn with it, as they would draw themselves, and the part drawn is validated; a
+// static invalidated on its own (a new text, say) still paints itself. They are transparent, which keeps the panel's
+// DC from clipping them out; where a Windows clips them anyway, a DC without that clipping draws them.
+void DrawStatics(HWND panel, HDC painting, const RECT& painted, const ControlRow& entry, const Theme& theme) {
+    const std::vector<HWND>* statics = PanelStatics(panel);
+    if (statics == nullptr) {
+        return;
+    }
+    HDC unclipped = nullptr;
+    for (const HWND item : *statics) {
+        if ((GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) == 0) {
+            continue;
+        }
+        RECT area;
+        GetWindowRect(item, &area);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&area), 2);
+        RECT drawn;
+        if (IntersectRect(&drawn, &area, &painted) == FALSE) {
+            continue;
+        }
+        HDC dc = painting;
+        if (RectVisible(painting, &drawn) == FALSE) {
+            if (unclipped == nullptr) {
+                unclipped = GetDCEx(panel, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+            }
+            dc = unclipped;
+        }
+        if (dc == nullptr) {
+            continue;
+        }
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, drawn.left, drawn.top, drawn.right, drawn.bottom);
+        DrawStatic(panel, dc, item, area, entry, theme);
+        RestoreDC(dc, saved);
+        OffsetRect(&drawn, -area.left, -area.top);
+        ValidateRect(item, &drawn);
+    }
+    if (unclipped != nullptr) {
+        ReleaseDC(panel, unclipped);
+    }
 }
 
 // Controls that answer hit tests themselves keep WM_MOUSEMOVE from their panel: they pass the point on, in the
@@ -147,6 +226,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             auto** params = static_cast<const void**>(create->lpCreateParams);
             SetWindowLongPtrA(panel, kRowSlot, reinterpret_cast<LONG_PTR>(params[0]));
             SetWindowLongPtrA(panel, kThemeSlot, reinterpret_cast<LONG_PTR>(params[1]));
+            SetWindowLongPtrA(panel, kStaticsSlot, reinterpret_cast<LONG_PTR>(params[2]));
             break;
         }
         case WM_ERASEBKGND: return 1;
@@ -154,6 +234,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             win32::PaintDc dc(panel);
             if (const ControlRow* entry = PanelRow(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
                 PaintPanel(panel, dc.Get(), *entry, *PanelTheme(panel));
+                DrawStatics(panel, dc.Get(), dc.Area(), *entry, *PanelTheme(panel));
             }
             return 0;
         }
@@ -301,7 +382,7 @@ HWND TopLevelOf(HWND window) {
 bool Form::RegisterClasses(HINSTANCE instance) {
     WNDCLASSA panel{};
     panel.lpfnWndProc = PanelProc;
-    panel.cbWndExtra = 2 * sizeof(LONG_PTR);
+    panel.cbWndExtra = 3 * sizeof(LONG_PTR);
     panel.hInstance = instance;
     panel.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     panel.lpszClassName = kPanelClass;
@@ -313,10 +394,34 @@ bool Form::RegisterClasses(HINSTANCE instance) {
     return RegisterClassA(&panel) != 0 && RegisterClassA(&graph) != 0;
 }
 
+namespace {
+
+bool Overlap(const ControlRow& a, const ControlRow& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+// A label or image its panel may draw: nothing else of the table stands on it.
+bool DrawnByPanel(const ControlRow& entry, const std::vector<ControlRow>& rows) {
+    if (entry.kind != ControlKind::Label && entry.kind != ControlKind::TitleLabel && entry.kind != ControlKind::Image) {
+        return false;
+    }
+    return std::none_of(rows.begin(), rows.end(), [&](const ControlRow& other) {
+        return &other != &entry && other.parent == entry.parent && Overlap(other, entry);
+    });
+}
+
+}  // namespace
+
 void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
     for (const ControlRow& entry : rows) {
         if ((entry.flags & kOnDemand) == 0) {
-            BuildRow(instance, client, entry, theme);
+            const auto panel =
+                entry.parent != 0 && DrawnByPanel(entry, rows) ? panelStatics_.find(entry.parent) : panelStatics_.end();
+            const bool drawn = panel != panelStatics_.end();
+            const HWND control = BuildRow(instance, client, entry, theme, drawn);
+            if (control != nullptr && drawn) {
+                panel->second.push_back(control);
+            }
         }
     }
 }
@@ -327,13 +432,13 @@ void Form::BuildOne(HINSTANCE instance, HWND client, const std::vector<ControlRo
     }
     for (const ControlRow& entry : rows) {
         if (entry.id == id) {
-            BuildRow(instance, client, entry, theme);
+            BuildRow(instance, client, entry, theme, false);
             return;
         }
     }
 }
 
-void Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme) {
+HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool drawnByPanel) {
     const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
     // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
     // not at all.
@@ -341,13 +446,16 @@ void Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     if (text != nullptr && *text == '\0') {
         text = nullptr;
     }
-    const void* params[2] = {&entry, &theme};
-    const HWND control =
-        CreateWindowExA(ExStyleFor(entry.kind), ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y,
-                        entry.width, entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                        instance, entry.kind == ControlKind::Panel ? params : nullptr);
+    const void* params[3] = {&entry, &theme, nullptr};
+    if (entry.kind == ControlKind::Panel) {
+        params[2] = &panelStatics_[entry.id];
+    }
+    const HWND control = CreateWindowExA(ExStyleFor(entry.kind) | (drawnByPanel ? WS_EX_TRANSPARENT : 0),
+                                         ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y, entry.width,
+                                         entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                         instance, entry.kind == ControlKind::Panel ? params : nullptr);
     if (control == nullptr) {
-        return;
+        return nullptr;
     }
     const HFONT font = entry.kind == ControlKind::TitleLabel ? theme.TitleFont() : theme.NormalFont();
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -365,6 +473,7 @@ void Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     }
     controls_[entry.id] = control;
     rows_[entry.id] = &entry;
+    return control;
 }
 
 HWND Form::Control(int id) const {

@@ -49,9 +49,11 @@ public:
     void RepaintPanels() const;
 
 private:
-    void BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme);
+    HWND BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool drawnByPanel);
     std::map<int, HWND> controls_;
     std::map<int, const ControlRow*> rows_;
+    // By panel ID, the statics that panel draws; a panel keeps the address of its entry.
+    std::map<int, std::vector<HWND>> panelStatics_;
 };
 
 }  // namespace talvane::ui

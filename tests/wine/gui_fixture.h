@@ -60,6 +60,13 @@ protected:
         return control;
     }
     std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
+    // What the screen shows in a control's client area, and how much black text stands on its ground there: none
+    // while the area is still unpainted, black all over.
+    wine_driver::ScreenPixels Pixels(int id) const { return wine_driver::CaptureClient(Control(id)); }
+    size_t Ink(int id) const {
+        const wine_driver::ScreenPixels shot = Pixels(id);
+        return shot.pixels.empty() || shot.pixels.front() == RGB(0, 0, 0) ? 0 : shot.Count(RGB(0, 0, 0));
+    }
     // Waits until the control shows text (or the time is up) and returns what it shows then.
     std::string TextOnceEqual(int id, const std::string& text, DWORD timeout_ms = kReactMs) const {
         wine_driver::WaitUntil([&] { return app_->Text(id) == text; }, timeout_ms);

@@ -76,9 +76,13 @@ TEST_F(OptimizerPage, KeyboardMoveEnablesApplyAndApplyWritesBeforeTheEngineReloa
     ASSERT_TRUE(StoreNumber("Minimum Free RAM", 20));
     ASSERT_NO_FATAL_FAILURE(StartFakeEngine());
     ASSERT_NO_FATAL_FAILURE(StartTalvane());
+    EXPECT_TRUE(driver::WaitUntil([&] { return Ink(IDC_FORM1_LABEL5) > 0; }, kReactMs)) << "the value is on the screen";
+    const driver::ScreenPixels shown = Pixels(IDC_FORM1_LABEL5);
 
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR1), 3), 103);
     EXPECT_TRUE(driver::WaitUntil([&] { return Text(IDC_FORM1_LABEL5) == "103 MB"; }, kReactMs));
+    EXPECT_TRUE(driver::WaitUntil([&] { return Pixels(IDC_FORM1_LABEL5) != shown; }, kReactMs))
+        << "the new value is on the screen";
     EXPECT_TRUE(ApplyEnabled());
     EXPECT_EQ(driver::PressTrackbarKeys(Control(IDC_FORM1_TRACKBAR2), -2), 18);
     EXPECT_EQ(StoredNumber("Target Fre RAM"), 100u) << "moving a slider writes nothing";
