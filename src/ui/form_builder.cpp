@@ -14,10 +14,10 @@ namespace {
 
 constexpr const char* kPanelClass = "TalvanePanel";
 constexpr const char* kGraphClass = "TalvaneGraph";
-// Extra window bytes of a panel: its table entry, the theme, and the statics it draws.
+// Extra window bytes of a panel: its table entry, the theme, and the children it draws.
 constexpr int kRowSlot = 0;
 constexpr int kThemeSlot = sizeof(LONG_PTR);
-constexpr int kStaticsSlot = 2 * sizeof(LONG_PTR);
+constexpr int kDrawnSlot = 2 * sizeof(LONG_PTR);
 constexpr int kStripHeight = 25;
 
 const ControlRow* PanelRow(HWND panel) {
@@ -26,8 +26,8 @@ const ControlRow* PanelRow(HWND panel) {
 const Theme* PanelTheme(HWND panel) {
     return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
 }
-const std::vector<HWND>* PanelStatics(HWND panel) {
-    return reinterpret_cast<const std::vector<HWND>*>(GetWindowLongPtrA(panel, kStaticsSlot));
+const std::vector<Form::DrawnChild>* PanelDrawn(HWND panel) {
+    return reinterpret_cast<const std::vector<Form::DrawnChild>*>(GetWindowLongPtrA(panel, kDrawnSlot));
 }
 
 void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme) {
@@ -115,17 +115,34 @@ void DrawStatic(HWND panel, HDC dc, HWND item, const RECT& area, const ControlRo
     DrawTextA(dc, text.c_str(), copied, &box, TextFormat(style));
 }
 
-// Under Wine each window that paints itself costs some fifteen round trips to its server. So the statics that
-// stand alone on a panel are drawn with it, as they would draw themselves, and the part drawn is validated; a
-// static invalidated on its own (a new text, say) still paints itself. They are transparent, which keeps the panel's
-// DC from clipping them out; where a Windows clips them anyway, a DC without that clipping draws them.
-void DrawStatics(HWND panel, HDC painting, const RECT& painted, const ControlRow& entry, const Theme& theme) {
-    const std::vector<HWND>* statics = PanelStatics(panel);
-    if (statics == nullptr) {
+// Draws an owner-drawn button as it draws itself: its owner is asked, with the button's state, on a DC whose origin
+// is the button's corner.
+void DrawButton(HWND panel, HDC dc, HWND item, const RECT& area) {
+    const auto state = static_cast<UINT>(SendMessageA(item, BM_GETSTATE, 0, 0));
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_BUTTON;
+    draw.CtlID = static_cast<UINT>(GetDlgCtrlID(item));
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = ((state & BST_FOCUS) != 0 ? ODS_FOCUS : 0) | ((state & BST_PUSHED) != 0 ? ODS_SELECTED : 0) |
+                     (IsWindowEnabled(item) == FALSE ? ODS_DISABLED : 0);
+    draw.hwndItem = item;
+    draw.hDC = dc;
+    draw.rcItem = {0, 0, area.right - area.left, area.bottom - area.top};
+    OffsetViewportOrgEx(dc, area.left, area.top, nullptr);
+    SendMessageA(TopLevelOf(panel), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+}
+
+// Under Wine each window that paints itself costs some fifteen round trips to its server. So the labels, images and
+// flat buttons that stand alone on a panel are drawn with it, as they would draw themselves, and the part drawn is
+// validated; one invalidated on its own (a new text, a press) still paints itself. Statics are transparent, which
+// keeps the panel's DC from clipping them out; where that DC clips a child, one without that clipping draws it.
+void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRow& entry, const Theme& theme) {
+    const std::vector<Form::DrawnChild>* children = PanelDrawn(panel);
+    if (children == nullptr) {
         return;
     }
     HDC unclipped = nullptr;
-    for (const HWND item : *statics) {
+    for (const auto& [item, button] : *children) {
         if ((GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) == 0) {
             continue;
         }
@@ -148,7 +165,11 @@ void DrawStatics(HWND panel, HDC painting, const RECT& painted, const ControlRow
         }
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, drawn.left, drawn.top, drawn.right, drawn.bottom);
-        DrawStatic(panel, dc, item, area, entry, theme);
+        if (button) {
+            DrawButton(panel, dc, item, area);
+        } else {
+            DrawStatic(panel, dc, item, area, entry, theme);
+        }
         RestoreDC(dc, saved);
         OffsetRect(&drawn, -area.left, -area.top);
         ValidateRect(item, &drawn);
@@ -226,7 +247,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             auto** params = static_cast<const void**>(create->lpCreateParams);
             SetWindowLongPtrA(panel, kRowSlot, reinterpret_cast<LONG_PTR>(params[0]));
             SetWindowLongPtrA(panel, kThemeSlot, reinterpret_cast<LONG_PTR>(params[1]));
-            SetWindowLongPtrA(panel, kStaticsSlot, reinterpret_cast<LONG_PTR>(params[2]));
+            SetWindowLongPtrA(panel, kDrawnSlot, reinterpret_cast<LONG_PTR>(params[2]));
             break;
         }
         case WM_ERASEBKGND: return 1;
@@ -234,7 +255,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             win32::PaintDc dc(panel);
             if (const ControlRow* entry = PanelRow(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
                 PaintPanel(panel, dc.Get(), *entry, *PanelTheme(panel));
-                DrawStatics(panel, dc.Get(), dc.Area(), *entry, *PanelTheme(panel));
+                DrawChildren(panel, dc.Get(), dc.Area(), *entry, *PanelTheme(panel));
             }
             return 0;
         }
@@ -400,9 +421,13 @@ bool Overlap(const ControlRow& a, const ControlRow& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
-// A label or image its panel may draw: nothing else of the table stands on it.
+bool IsStatic(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::TitleLabel || kind == ControlKind::Image;
+}
+
+// A label, image or flat button its panel may draw: nothing else of the table stands on it.
 bool DrawnByPanel(const ControlRow& entry, const std::vector<ControlRow>& rows) {
-    if (entry.kind != ControlKind::Label && entry.kind != ControlKind::TitleLabel && entry.kind != ControlKind::Image) {
+    if (!IsStatic(entry.kind) && entry.kind != ControlKind::FlatButton && entry.kind != ControlKind::NavButton) {
         return false;
     }
     return std::none_of(rows.begin(), rows.end(), [&](const ControlRow& other) {
@@ -416,11 +441,11 @@ void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>&
     for (const ControlRow& entry : rows) {
         if ((entry.flags & kOnDemand) == 0) {
             const auto panel =
-                entry.parent != 0 && DrawnByPanel(entry, rows) ? panelStatics_.find(entry.parent) : panelStatics_.end();
-            const bool drawn = panel != panelStatics_.end();
-            const HWND control = BuildRow(instance, client, entry, theme, drawn);
+                entry.parent != 0 && DrawnByPanel(entry, rows) ? panelDrawn_.find(entry.parent) : panelDrawn_.end();
+            const bool drawn = panel != panelDrawn_.end();
+            const HWND control = BuildRow(instance, client, entry, theme, drawn && IsStatic(entry.kind));
             if (control != nullptr && drawn) {
-                panel->second.push_back(control);
+                panel->second.push_back({control, !IsStatic(entry.kind)});
             }
         }
     }
@@ -438,7 +463,7 @@ void Form::BuildOne(HINSTANCE instance, HWND client, const std::vector<ControlRo
     }
 }
 
-HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool drawnByPanel) {
+HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool transparent) {
     const HWND parent = entry.parent == 0 ? client : Control(entry.parent);
     // Each text set costs Wine a round trip to its server: a row's text is given at once, and an empty one
     // not at all.
@@ -448,9 +473,9 @@ HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     }
     const void* params[3] = {&entry, &theme, nullptr};
     if (entry.kind == ControlKind::Panel) {
-        params[2] = &panelStatics_[entry.id];
+        params[2] = &panelDrawn_[entry.id];
     }
-    const HWND control = CreateWindowExA(ExStyleFor(entry.kind) | (drawnByPanel ? WS_EX_TRANSPARENT : 0),
+    const HWND control = CreateWindowExA(ExStyleFor(entry.kind) | (transparent ? WS_EX_TRANSPARENT : 0),
                                          ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y, entry.width,
                                          entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                          instance, entry.kind == ControlKind::Panel ? params : nullptr);

@@ -23,6 +23,12 @@ HWND TopLevelOf(HWND window);
 
 class Form {
 public:
+    // A child its panel draws whenever the panel paints: a static, or else an owner-drawn button.
+    struct DrawnChild {
+        HWND window;
+        bool button;
+    };
+
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
     static bool RegisterClasses(HINSTANCE instance);
 
@@ -49,11 +55,11 @@ public:
     void RepaintPanels() const;
 
 private:
-    HWND BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool drawnByPanel);
+    HWND BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool transparent);
     std::map<int, HWND> controls_;
     std::map<int, const ControlRow*> rows_;
-    // By panel ID, the statics that panel draws; a panel keeps the address of its entry.
-    std::map<int, std::vector<HWND>> panelStatics_;
+    // By panel ID, the children that panel draws; a panel keeps the address of its entry.
+    std::map<int, std::vector<DrawnChild>> panelDrawn_;
 };
 
 }  // namespace talvane::ui
