@@ -65,6 +65,11 @@ TEST_F(MainWindowStart, ShowsOneMainWindowWith630x490Client) {
     const SIZE client = driver::ClientSizeOf(app_->Main());
     EXPECT_EQ(client.cx, 630);
     EXPECT_EQ(client.cy, 490);
+    // Labels, images and flat buttons are drawn by their panels at start; each kind must show.
+    for (const int id : {IDC_FORM1_TITLE, IDC_FORM1_LABEL4, IDC_FORM1_TITLE_IMAGE, IDC_FORM1_CANCEL,
+                         IDC_FORM1_NAV_SYSINFO, IDC_FORM1_SPEEDBUTTON3}) {
+        EXPECT_TRUE(driver::WaitUntil([&] { return ShowsSomething(id); }, kReactMs)) << "control " << id;
+    }
 }
 
 // The window is shown without the erase pass of ShowWindow, yet as ShowWindow would: active, or as its caller asked.
