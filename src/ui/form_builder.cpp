@@ -1,6 +1,5 @@
 #include "ui/form_builder.h"
 
-#include <algorithm>
 #include <map>
 #include <string>
 
@@ -417,22 +416,8 @@ bool Form::RegisterClasses(HINSTANCE instance) {
 
 namespace {
 
-bool Overlap(const ControlRow& a, const ControlRow& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
-}
-
 bool IsStatic(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::TitleLabel || kind == ControlKind::Image;
-}
-
-// A label, image or flat button its panel may draw: nothing else of the table stands on it.
-bool DrawnByPanel(const ControlRow& entry, const std::vector<ControlRow>& rows) {
-    if (!IsStatic(entry.kind) && entry.kind != ControlKind::FlatButton && entry.kind != ControlKind::NavButton) {
-        return false;
-    }
-    return std::none_of(rows.begin(), rows.end(), [&](const ControlRow& other) {
-        return &other != &entry && other.parent == entry.parent && Overlap(other, entry);
-    });
 }
 
 }  // namespace
@@ -440,8 +425,7 @@ bool DrawnByPanel(const ControlRow& entry, const std::vector<ControlRow>& rows) 
 void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
     for (const ControlRow& entry : rows) {
         if ((entry.flags & kOnDemand) == 0) {
-            const auto panel =
-                entry.parent != 0 && DrawnByPanel(entry, rows) ? panelDrawn_.find(entry.parent) : panelDrawn_.end();
+            const auto panel = DrawnByItsPanel(entry, rows) ? panelDrawn_.find(entry.parent) : panelDrawn_.end();
             const bool drawn = panel != panelDrawn_.end();
             const HWND control = BuildRow(instance, client, entry, theme, drawn && IsStatic(entry.kind));
             if (control != nullptr && drawn) {

@@ -1,6 +1,7 @@
 // A form described once as a table of controls, from which a view creates them.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -76,6 +77,23 @@ struct ControlRow {
     Art art;
     std::uint32_t flags;
 };
+
+// A label, image or flat button on a panel that no other row on that panel overlaps: the panel may draw it, where it
+// would paint over anything that stood on it.
+inline bool DrawnByItsPanel(const ControlRow& row, const std::vector<ControlRow>& rows) {
+    switch (row.kind) {
+        case ControlKind::Label:
+        case ControlKind::TitleLabel:
+        case ControlKind::Image:
+        case ControlKind::FlatButton:
+        case ControlKind::NavButton: break;
+        default: return false;
+    }
+    return row.parent != 0 && std::none_of(rows.begin(), rows.end(), [&](const ControlRow& other) {
+               return &other != &row && other.parent == row.parent && other.x < row.x + row.width &&
+                      row.x < other.x + other.width && other.y < row.y + row.height && row.y < other.y + other.height;
+           });
+}
 
 struct FormTable {
     int clientWidth;

@@ -65,5 +65,34 @@ TEST(FormLayoutTest, MainWindowHasTheFixedRegions) {
     }
 }
 
+// A panel paints over whatever it draws: so it draws only labels, images and flat buttons that nothing of their
+// panel covers, touching being no cover.
+TEST(FormLayoutTest, APanelDrawsOnlyTheLabelsImagesAndFlatButtonsNothingCovers) {
+    const auto row = [](int id, int parent, ControlKind kind, int x, int y, int width, int height) {
+        return ControlRow{id, parent, kind, x, y, width, height, kNoRow, "", Surface::None, Art::None, 0};
+    };
+    const std::vector<ControlRow> rows = {
+        row(1, 0, ControlKind::Panel, 0, 0, 200, 100),    row(2, 1, ControlKind::Label, 10, 10, 50, 13),
+        row(3, 1, ControlKind::TrackBar, 60, 10, 50, 20), row(4, 1, ControlKind::Label, 10, 40, 100, 13),
+        row(5, 1, ControlKind::SpinEdit, 80, 36, 40, 22), row(6, 1, ControlKind::FlatButton, 10, 70, 60, 22),
+        row(7, 1, ControlKind::Check, 100, 70, 60, 17),   row(8, 0, ControlKind::Label, 10, 10, 50, 13),
+    };
+    const std::map<int, bool> drawn = {{1, false}, {2, true}, {3, false}, {4, false},
+                                       {5, false}, {6, true}, {7, false}, {8, false}};
+    for (const ControlRow& control : rows) {
+        EXPECT_EQ(DrawnByItsPanel(control, rows), drawn.at(control.id)) << control.id;
+    }
+    // The real tables: a spin field sits in Label22's gap; Label19 only touches its bar.
+    const std::map<int, bool> real = {{IDC_FORM4_LABEL22, false}, {IDC_FORM4_LABEL19, true}};
+    size_t checked = 0;
+    for (const ControlRow& control : MoreOptionsForm().controls) {
+        if (const auto it = real.find(control.id); it != real.end()) {
+            EXPECT_EQ(DrawnByItsPanel(control, MoreOptionsForm().controls), it->second) << control.id;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, real.size());
+}
+
 }  // namespace
 }  // namespace talvane
