@@ -78,8 +78,8 @@ struct ControlRow {
     std::uint32_t flags;
 };
 
-// A label, image or flat button on a panel that no other row on that panel overlaps: the panel may draw it, where it
-// would paint over anything that stood on it.
+// A label, image or flat button on a panel that no other row on that panel overlaps: the panel may draw it, since it
+// would paint over anything standing there.
 inline bool DrawnByItsPanel(const ControlRow& row, const std::vector<ControlRow>& rows) {
     switch (row.kind) {
         case ControlKind::Label:

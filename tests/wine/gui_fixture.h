@@ -60,14 +60,14 @@ protected:
         return control;
     }
     std::string Text(int id) const { return app_->Text(id).value_or("<unreadable>"); }
-    // What the screen shows in a control's client area, and how much black text stands on its ground there: none
-    // while the area is still unpainted, black all over.
+    // What the screen shows in a control's client area.
     wine_driver::ScreenPixels Pixels(int id) const { return wine_driver::CaptureClient(Control(id)); }
     // Anything drawn there: an unpainted area is black all over, a bare panel its colour all over.
     bool ShowsSomething(int id) const {
         const wine_driver::ScreenPixels shot = Pixels(id);
         return !shot.pixels.empty() && shot.Count(shot.pixels.front()) < shot.pixels.size();
     }
+    // How much black text stands on a lighter ground there; none while the area is unpainted, black all over.
     size_t Ink(int id) const {
         const wine_driver::ScreenPixels shot = Pixels(id);
         return shot.pixels.empty() || shot.pixels.front() == RGB(0, 0, 0) ? 0 : shot.Count(RGB(0, 0, 0));
