@@ -1,6 +1,7 @@
 #include "ui/form_builder.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include <windowsx.h>
@@ -75,14 +76,6 @@ HBRUSH ChildBrush(HWND panel, HWND child, const ControlRow& entry, const Theme& 
     return theme.Brush(entry.surface);
 }
 
-// Images are drawn straight from the artwork when they paint: an icon control would need an icon made for it
-// while the window is built, which under Wine costs dozens of round trips to its server per image.
-void DrawImage(HWND panel, const DRAWITEMSTRUCT& item, const ControlRow& entry, const Theme& theme) {
-    FillRect(item.hDC, &item.rcItem, ChildBrush(panel, item.hwndItem, entry, theme));
-    const auto art = static_cast<Art>(GetWindowLongPtrA(item.hwndItem, GWLP_USERDATA));
-    theme.DrawArt(item.hDC, art, item.rcItem, false);
-}
-
 // The static's own DrawText format for the text styles the forms use.
 UINT TextFormat(LONG style) {
     UINT format = DT_EXPANDTABS | DT_WORDBREAK | ((style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0);
@@ -93,7 +86,9 @@ UINT TextFormat(LONG style) {
     }
 }
 
-// Draws one static as it draws itself: its background brush from the panel, then its text or its image.
+// Draws one static as it draws itself: its background brush from the panel, then its text or its image. Images are
+// drawn straight from the artwork: an icon control would need an icon made for it while the window is built, which
+// under Wine costs dozens of round trips to its server per image.
 void DrawStatic(HWND panel, HDC dc, HWND item, const RECT& area, const ControlRow& entry, const Theme& theme) {
     FillRect(dc, &area, ChildBrush(panel, item, entry, theme));
     const LONG style = GetWindowLongA(item, GWL_STYLE);
@@ -140,7 +135,7 @@ void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRo
     if (children == nullptr) {
         return;
     }
-    HDC unclipped = nullptr;
+    std::optional<win32::WindowDc> unclipped;
     for (const auto& [item, button] : *children) {
         if ((GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) == 0) {
             continue;
@@ -154,10 +149,10 @@ void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRo
         }
         HDC dc = painting;
         if (RectVisible(painting, &drawn) == FALSE) {
-            if (unclipped == nullptr) {
-                unclipped = GetDCEx(panel, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+            if (!unclipped) {
+                unclipped.emplace(panel, DCX_CACHE | DCX_CLIPSIBLINGS);
             }
-            dc = unclipped;
+            dc = unclipped->Get();
         }
         if (dc == nullptr) {
             continue;
@@ -172,9 +167,6 @@ void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRo
         RestoreDC(dc, saved);
         OffsetRect(&drawn, -area.left, -area.top);
         ValidateRect(item, &drawn);
-    }
-    if (unclipped != nullptr) {
-        ReleaseDC(panel, unclipped);
     }
 }
 
@@ -273,7 +265,7 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType == ODT_STATIC && PanelRow(panel) != nullptr && PanelTheme(panel) != nullptr) {
-                DrawImage(panel, item, *PanelRow(panel), *PanelTheme(panel));
+                DrawStatic(panel, item.hDC, item.hwndItem, item.rcItem, *PanelRow(panel), *PanelTheme(panel));
                 return TRUE;
             }
             return SendMessageA(TopLevelOf(panel), message, wParam, lParam);
@@ -291,7 +283,6 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 // The graph shows a bitmap that its owner keeps in the window's user data.
-
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;

@@ -112,10 +112,11 @@ private:
     HDC dc_;
 };
 
-// GetDC/ReleaseDC.
+// GetDC, or GetDCEx with its flags, and ReleaseDC.
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(HWND window, DWORD flags) : window_(window), dc_(GetDCEx(window, nullptr, flags)) {}
     ~WindowDc() {
         if (dc_ != nullptr) {
             ReleaseDC(window_, dc_);
