@@ -1,6 +1,5 @@
 #include "platform/win32/win.h"
 
-#include "platform/win32/handles.h"
 #include "platform/win32/win32_named_mutex.h"
 #include "platform/win32/win32_platform.h"
 #include "shell/application.h"
@@ -13,8 +12,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (talvane::DecideStart(instanceMutex, windows) == talvane::StartDecision::Exit) {
         return 0;
     }
-    // Shell links need COM on the user-interface thread.
-    const talvane::win32::ComInit com;
     talvane::Application application(instance);
     return application.Run();
 }

@@ -185,6 +185,13 @@ private:
     HRESULT result_;
 };
 
+// COM for the user-interface thread, from the first call that needs it until the process ends. Started with the
+// program it cost every start its apartment window; started for each call it would build and tear down the
+// apartment every time.
+inline void KeepComStarted() {
+    static const ComInit com;
+}
+
 // GetProcAddress cast through a plain function pointer type, so -Wcast-function-type stays on.
 template <typename Fn>
 Fn LookUp(HMODULE module, const char* name) {

@@ -3,6 +3,7 @@
 namespace talvane::win32 {
 
 bool Win32FileDialog::GetOpenFileName(OPENFILENAMEA& dialog) {
+    KeepComStarted();
     if (getOpenFileName_ == nullptr) {
         UniqueModule library(LoadLibraryA("comdlg32.dll"));
         getOpenFileName_ = LookUp<GetOpenFileNameFn>(library.Get(), "GetOpenFileNameA");

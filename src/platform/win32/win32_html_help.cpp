@@ -17,6 +17,7 @@ bool Win32HtmlHelp::Load() {
 void Win32HtmlHelp::DisplayTopic(platform::WindowId owner, const std::string& address) {
     constexpr UINT kDisplayTopic = 0;
     if (htmlHelp_ != nullptr) {
+        KeepComStarted();
         htmlHelp_(ToHwnd(owner), address.c_str(), kDisplayTopic, 0);
     }
 }

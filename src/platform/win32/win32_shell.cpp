@@ -83,6 +83,7 @@ std::intptr_t Win32Shell::ShellExecute(platform::WindowId owner,
                                        const std::string& file,
                                        int showCommand) {
     keep_ = true;
+    KeepComStarted();
     const Use use(*this);
     const auto execute = use.Find<ShellExecuteFn>("ShellExecuteA");
     if (execute == nullptr) {
@@ -95,6 +96,7 @@ std::intptr_t Win32Shell::ShellExecute(platform::WindowId owner,
 // Only the return value says whether an icon was found. On a miss the record may still hold a handle that is not
 // ours (Wine leaves the previous call's icon there), so it is neither shown nor destroyed.
 UniqueIcon Win32Shell::SmallFileIcon(const std::string& path) {
+    KeepComStarted();
     const Use use(*this);
     const auto fileInfo = use.Find<FileInfoFn>("SHGetFileInfoA");
     if (fileInfo == nullptr) {
@@ -123,6 +125,7 @@ UniqueIcon Win32Shell::SmallProgramIcon(const std::string& path) {
 }
 
 std::optional<std::string> Win32Shell::BrowseForFolder(HWND owner, const std::string& title) {
+    KeepComStarted();
     const Use use(*this);
     const auto browse = use.Find<BrowseForFolderFn>("SHBrowseForFolderA");
     const auto toPath = use.Find<PathFromIdListFn>("SHGetPathFromIDListA");

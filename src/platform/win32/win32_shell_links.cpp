@@ -67,7 +67,7 @@ std::string TextOf(const char (&buffer)[kLinkTextBuffer]) {
 
 // The link's target and arguments; a file that is no link (or cannot be loaded) gives empty texts.
 platform::LinkTarget Win32ShellLinks::Read(const std::string& linkFile) {
-    const ComInit com;
+    KeepComStarted();
     LinkObject object;
     const std::wstring path = Wide(linkFile);
     if (path.empty() || FAILED(CreateLinkObject(object)) || FAILED(object.file->Load(path.c_str(), STGM_READ))) {
@@ -89,7 +89,7 @@ platform::LinkTarget Win32ShellLinks::Read(const std::string& linkFile) {
 // ERROR_SUCCESS only when IPersistFile::Save wrote the file. The setters' results are not checked: a target that
 // does not exist (yet) still gives a link, as users expect of a shortcut.
 long Win32ShellLinks::CreateLink(const platform::LinkRequest& request) {
-    const ComInit com;
+    KeepComStarted();
     const std::wstring path = Wide(request.linkFile);
     if (path.empty()) {
         return ERROR_INVALID_NAME;
