@@ -53,6 +53,7 @@ int Application::Run() {
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ui::RelayPointerMove(msg);
         // Tab and arrow keys move between the main window's controls.
         if (mainWindow_->Handle() != nullptr && IsDialogMessageA(mainWindow_->Handle(), &msg)) {
             continue;

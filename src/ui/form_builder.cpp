@@ -1,6 +1,5 @@
 #include "ui/form_builder.h"
 
-#include <map>
 #include <optional>
 #include <string>
 
@@ -14,29 +13,35 @@ namespace {
 
 constexpr const char* kPanelClass = "TalvanePanel";
 constexpr const char* kGraphClass = "TalvaneGraph";
-// Extra window bytes of a panel: its table entry, the theme, and the children it draws.
-constexpr int kRowSlot = 0;
-constexpr int kThemeSlot = sizeof(LONG_PTR);
-constexpr int kDrawnSlot = 2 * sizeof(LONG_PTR);
 constexpr int kStripHeight = 25;
 
+// A panel's one extra slot holds the address of its Form::Panel: each slot set costs Wine a round trip to its server.
+const Form::Panel* PanelOf(HWND panel) {
+    return reinterpret_cast<const Form::Panel*>(GetWindowLongPtrA(panel, 0));
+}
 const ControlRow* PanelRow(HWND panel) {
-    return reinterpret_cast<const ControlRow*>(GetWindowLongPtrA(panel, kRowSlot));
+    const Form::Panel* state = PanelOf(panel);
+    return state != nullptr ? state->row : nullptr;
 }
 const Theme* PanelTheme(HWND panel) {
-    return reinterpret_cast<const Theme*>(GetWindowLongPtrA(panel, kThemeSlot));
+    const Form::Panel* state = PanelOf(panel);
+    return state != nullptr ? state->theme : nullptr;
 }
 const std::vector<Form::DrawnChild>* PanelDrawn(HWND panel) {
-    return reinterpret_cast<const std::vector<Form::DrawnChild>*>(GetWindowLongPtrA(panel, kDrawnSlot));
+    const Form::Panel* state = PanelOf(panel);
+    return state != nullptr ? &state->drawn : nullptr;
+}
+
+bool IsPanel(HWND window) {
+    char name[32] = {};
+    return GetClassNameA(window, name, sizeof(name)) != 0 && std::string(name) == kPanelClass;
 }
 
 void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme) {
     RECT area;
     GetClientRect(panel, &area);
     if ((entry.flags & kRoundedFrame) != 0) {
-        char parentClass[32] = {};
-        GetClassNameA(GetParent(panel), parentClass, sizeof(parentClass));
-        const ControlRow* parent = std::string(parentClass) == kPanelClass ? PanelRow(GetParent(panel)) : nullptr;
+        const ControlRow* parent = IsPanel(GetParent(panel)) ? PanelRow(GetParent(panel)) : nullptr;
         FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->surface : Surface::None));
         const win32::UniquePen navy(CreatePen(PS_SOLID, 1, RGB(0, 0, 128)));
         const win32::SelectGuard pen(dc, navy.Get());
@@ -170,75 +175,12 @@ void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRo
     }
 }
 
-// Controls that answer hit tests themselves keep WM_MOUSEMOVE from their panel: they pass the point on, in the
-// coordinates of the nearest panel around them, as the panel would. Each control's own procedure is kept here
-// rather than in a window property, which Wine fetches from its server for every message. Only the thread that
-// builds the forms touches it.
-std::map<HWND, WNDPROC>& RelayedProcs() {
-    static std::map<HWND, WNDPROC> procs;
-    return procs;
-}
-
-void RelayPointer(HWND control, LPARAM point) {
-    HWND panel = GetParent(control);
-    char name[32] = {};
-    while (panel != nullptr && (GetClassNameA(panel, name, sizeof(name)) == 0 || std::string(name) != kPanelClass)) {
-        panel = GetParent(panel);
-    }
-    if (panel == nullptr) {
-        return;
-    }
-    POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
-    MapWindowPoints(control, panel, &at, 1);
-    SendMessageA(TopLevelOf(panel), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), MAKELPARAM(at.x, at.y));
-}
-
-LRESULT CALLBACK RelayProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto& procs = RelayedProcs();
-    const auto it = procs.find(control);
-    if (it == procs.end()) {
-        return DefWindowProcA(control, message, wParam, lParam);
-    }
-    const WNDPROC previous = it->second;
-    if (message == WM_MOUSEMOVE) {
-        RelayPointer(control, lParam);
-    } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        procs.erase(it);
-    }
-    return CallWindowProcA(previous, control, message, wParam, lParam);
-}
-
-void AttachRelay(HWND control) {
-    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC));
-    if (previous != nullptr) {
-        RelayedProcs()[control] = previous;
-        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RelayProc));
-    }
-}
-
-// Statics answer HTTRANSPARENT, so the pointer reaches their panel anyway; everything else takes it.
-bool TakesPointer(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Panel:
-        case ControlKind::Label:
-        case ControlKind::TitleLabel:
-        case ControlKind::Image:
-        case ControlKind::Bevel:
-        case ControlKind::Graph: return false;
-        default: return true;
-    }
-}
-
 // Panels paint themselves and their images, and pass their children's notifications up to the top-level window.
 LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCREATE: {
             auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-            auto** params = static_cast<const void**>(create->lpCreateParams);
-            SetWindowLongPtrA(panel, kRowSlot, reinterpret_cast<LONG_PTR>(params[0]));
-            SetWindowLongPtrA(panel, kThemeSlot, reinterpret_cast<LONG_PTR>(params[1]));
-            SetWindowLongPtrA(panel, kDrawnSlot, reinterpret_cast<LONG_PTR>(params[2]));
+            SetWindowLongPtrA(panel, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
             break;
         }
         case WM_ERASEBKGND: return 1;
@@ -286,10 +228,6 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ERASEBKGND) {
         return 1;
-    }
-    if (message == WM_MOUSEMOVE) {
-        RelayPointer(graph, lParam);
-        return 0;
     }
     if (message == WM_PAINT) {
         win32::PaintDc dc(graph);
@@ -383,6 +321,23 @@ const char* ClassFor(ControlKind kind) {
 
 }  // namespace
 
+void RelayPointerMove(const MSG& message) {
+    if (message.message != WM_MOUSEMOVE || IsPanel(message.hwnd)) {
+        return;
+    }
+    // Only child windows: a drop-down list is a pop-up of its combo box and lies over other controls.
+    HWND panel = message.hwnd;
+    while (panel != nullptr && (GetWindowLongA(panel, GWL_STYLE) & WS_CHILD) != 0 && !IsPanel(panel)) {
+        panel = GetParent(panel);
+    }
+    if (panel == nullptr || !IsPanel(panel)) {
+        return;
+    }
+    POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+    MapWindowPoints(message.hwnd, panel, &at, 1);
+    SendMessageA(TopLevelOf(panel), kPanelMouseMove, reinterpret_cast<WPARAM>(panel), MAKELPARAM(at.x, at.y));
+}
+
 HWND TopLevelOf(HWND window) {
     while (window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0) {
         window = GetParent(window);
@@ -393,7 +348,7 @@ HWND TopLevelOf(HWND window) {
 bool Form::RegisterClasses(HINSTANCE instance) {
     WNDCLASSA panel{};
     panel.lpfnWndProc = PanelProc;
-    panel.cbWndExtra = 3 * sizeof(LONG_PTR);
+    panel.cbWndExtra = sizeof(LONG_PTR);
     panel.hInstance = instance;
     panel.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     panel.lpszClassName = kPanelClass;
@@ -416,11 +371,11 @@ bool IsStatic(ControlKind kind) {
 void Form::Build(HINSTANCE instance, HWND client, const std::vector<ControlRow>& rows, const Theme& theme) {
     for (const ControlRow& entry : rows) {
         if ((entry.flags & kOnDemand) == 0) {
-            const auto panel = DrawnByItsPanel(entry, rows) ? panelDrawn_.find(entry.parent) : panelDrawn_.end();
-            const bool drawn = panel != panelDrawn_.end();
+            const auto panel = DrawnByItsPanel(entry, rows) ? panels_.find(entry.parent) : panels_.end();
+            const bool drawn = panel != panels_.end();
             const HWND control = BuildRow(instance, client, entry, theme, drawn && IsStatic(entry.kind));
             if (control != nullptr && drawn) {
-                panel->second.push_back({control, !IsStatic(entry.kind)});
+                panel->second.drawn.push_back({control, !IsStatic(entry.kind)});
             }
         }
     }
@@ -446,14 +401,16 @@ HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     if (text != nullptr && *text == '\0') {
         text = nullptr;
     }
-    const void* params[3] = {&entry, &theme, nullptr};
+    Panel* panel = nullptr;
     if (entry.kind == ControlKind::Panel) {
-        params[2] = &panelDrawn_[entry.id];
+        panel = &panels_[entry.id];
+        panel->row = &entry;
+        panel->theme = &theme;
     }
-    const HWND control = CreateWindowExA(ExStyleFor(entry.kind) | (transparent ? WS_EX_TRANSPARENT : 0),
-                                         ClassFor(entry.kind), text, StyleFor(entry), entry.x, entry.y, entry.width,
-                                         entry.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                                         instance, entry.kind == ControlKind::Panel ? params : nullptr);
+    const HWND control =
+        CreateWindowExA(ExStyleFor(entry.kind) | (transparent ? WS_EX_TRANSPARENT : 0), ClassFor(entry.kind), text,
+                        StyleFor(entry), entry.x, entry.y, entry.width, entry.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, panel);
     if (control == nullptr) {
         return nullptr;
     }
@@ -461,15 +418,6 @@ HWND Form::BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, co
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (entry.kind == ControlKind::Image) {
         SetWindowLongPtrA(control, GWLP_USERDATA, static_cast<LONG_PTR>(entry.art));
-    }
-    if (TakesPointer(entry.kind)) {
-        AttachRelay(control);
-        // A drop-down combo's edit field covers most of it.
-        if (entry.kind == ControlKind::ComboEdit) {
-            if (const HWND field = FindWindowExA(control, nullptr, "EDIT", nullptr)) {
-                AttachRelay(field);
-            }
-        }
     }
     controls_[entry.id] = control;
     rows_[entry.id] = &entry;

@@ -17,6 +17,11 @@ namespace talvane::ui {
 // point in the panel's client coordinates.
 constexpr UINT kPanelMouseMove = WM_APP + 1;
 
+// For a message loop, before it dispatches: a pointer move over a control that takes the mouse itself reaches its
+// panel's top-level window as kPanelMouseMove, as a move over the panel does. The loop sees every move, so no
+// control needs its procedure replaced for this.
+void RelayPointerMove(const MSG& message);
+
 // The top-level window a control stands in. GetAncestor would do, but Windows 95 and NT 4.0 before SP4 lack it,
 // and importing it would keep the program from starting there at all.
 HWND TopLevelOf(HWND window);
@@ -27,6 +32,13 @@ public:
     struct DrawnChild {
         HWND window;
         bool button;
+    };
+
+    // What a panel paints from.
+    struct Panel {
+        const ControlRow* row = nullptr;
+        const Theme* theme = nullptr;
+        std::vector<DrawnChild> drawn;
     };
 
     // Panels of the table are created with the "TalvanePanel" class, which must be registered first.
@@ -58,8 +70,8 @@ private:
     HWND BuildRow(HINSTANCE instance, HWND client, const ControlRow& entry, const Theme& theme, bool transparent);
     std::map<int, HWND> controls_;
     std::map<int, const ControlRow*> rows_;
-    // By panel ID, the children that panel draws; a panel keeps the address of its entry.
-    std::map<int, std::vector<DrawnChild>> panelDrawn_;
+    // By panel ID; a panel keeps the address of its entry.
+    std::map<int, Panel> panels_;
 };
 
 }  // namespace talvane::ui
