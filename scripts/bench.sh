@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Benchmarks: native tick costs (Google Benchmark), and under Wine start-up against a minimal window and the
-# Startup Manager's list rebuild and the process list's refill against their bare system calls, and the launcher
-# against a direct start, the installer's size and silent install and uninstall times, and the engine's idle CPU
-# and memory against the minimal window and its answer time while it frees.
+# Benchmarks: native tick costs (Google Benchmark), and under Wine start-up (times and server requests) against a
+# minimal window, the Startup Manager's list rebuild and the process list's refill against their bare system calls,
+# and the launcher against a direct start, the installer's size and silent install and uninstall times, and the
+# engine's idle CPU and memory against the minimal window and its answer time while it frees.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-winxp}
@@ -32,6 +32,8 @@ sync
 { echo 3 >/proc/sys/vm/drop_caches; } 2>/dev/null || echo "bench: the page cache stays (not root)" >&2
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_bench.exe" "$runs" "$floor" "$styles" \
     "build/$preset/src/Talvane.exe"
+scripts/with-xvfb.sh bench/wine/server_requests.sh "build/$preset/bench/wine/startup_bench.exe" "$floor" "$floor" \
+    "$styles" "build/$preset/src/Talvane.exe"
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/tick_bench.exe" 500
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/startup_list_bench.exe" 500 5
 scripts/with-xvfb.sh wine "build/$preset/bench/wine/launcher_bench.exe" "$runs" "build/$preset/src/VelkLaunch.exe" \
