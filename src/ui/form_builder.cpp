@@ -183,6 +183,8 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
             SetWindowLongPtrA(panel, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
             break;
         }
+        // No frame: the default handling would take a window DC only to draw nothing.
+        case WM_NCPAINT: return 0;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             win32::PaintDc dc(panel);
@@ -226,6 +228,9 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
 
 // The graph shows a bitmap that its owner keeps in the window's user data.
 LRESULT CALLBACK GraphProc(HWND graph, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCPAINT) {
+        return 0;  // no frame, as a panel
+    }
     if (message == WM_ERASEBKGND) {
         return 1;
     }
