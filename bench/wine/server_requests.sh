@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Wine server requests of a program's main thread from its start until it first waits for input, or until its
-# first window is destroyed (startup_bench closes a program as soon as it is ready). Start-up under Wine is bound
-# by these round trips, and unlike a time the count is the same every run for the same binary, so it shows changes
-# that timing noise hides. Each program starts once through startup_bench, after two floor starts, in a fresh Wine
-# session traced with WINEDEBUG=+server. The last program's request kinds are set against the one before it.
+# Wine server requests of a program's main thread from its start until it first waits for input, or until its first
+# window is destroyed (startup_bench closes a program as soon as it is ready). Start-up under Wine is bound by these
+# round trips, and unlike a time the count is the same every run for the same binary, so it shows changes that timing
+# noise hides. Each program starts once through startup_bench, after two floor starts, in a fresh Wine session traced
+# with WINEDEBUG=+server. The request kinds of the last program are set against those of the one before it.
 # Usage, in a Wine environment under X: server_requests.sh STARTUP_BENCH FLOOR PROGRAM...
 set -euo pipefail
 bench=$1 floor=$2
@@ -32,18 +32,20 @@ count() {
         }' "$1"
 }
 
-previous='' last=''
+previous='' last='' n=0
 for program in "$@"; do
+    n=$((n + 1))
     wineserver -k 2>/dev/null || true
     WINEDEBUG=+server wine "$bench" 1 "$floor" "$floor" "$program" >/dev/null 2>"$trace/raw" || true
     name=$(basename "$program")
-    printf '%-28s %s to ready\n' "$name" "$(count "$trace/raw" "$trace/$name.kinds")"
-    previous=$last
-    last=$name
+    printf '%-28s %s to ready\n' "$name" "$(count "$trace/raw" "$trace/$n.kinds")"
+    previous=$last last=$n
+    names[n]=$name
 done
 wineserver -k 2>/dev/null || true
-if [ -n "$previous" ] && [ "$previous" != "$last" ]; then
-    echo "most requests beyond $previous, by kind ($last minus $previous):"
+if [ -n "$previous" ]; then
+    echo "the request kinds that differ most from ${names[previous]} (${names[last]} minus ${names[previous]}):"
     join -a 2 -e 0 -o 0,1.2,2.2 <(sort "$trace/$previous.kinds") <(sort "$trace/$last.kinds") |
-        awk '{ print $3 - $2, $1 }' | sort -nr | head -n 12 | awk '{ printf "  %-24s %+6d\n", $2, $1 }'
+        awk '$3 != $2 { d = $3 - $2; print (d < 0 ? -d : d), d, $1 }' | sort -nr | head -n 12 |
+        awk '{ printf "  %-24s %+6d\n", $3, $2 }'
 fi
