@@ -186,8 +186,8 @@ private:
 };
 
 // COM for the user-interface thread, from the first call that needs it until the process ends. Started with the
-// program it cost every start its apartment window; started for each call it would build and tear down the
-// apartment every time.
+// program, every start paid for setting up its apartment, needed or not; started for each call, the apartment
+// would be built and torn down every time.
 inline void KeepComStarted() {
     static const ComInit com;
 }
