@@ -19,18 +19,6 @@ constexpr int kStripHeight = 25;
 const Form::Panel* PanelOf(HWND panel) {
     return reinterpret_cast<const Form::Panel*>(GetWindowLongPtrA(panel, 0));
 }
-const ControlRow* PanelRow(HWND panel) {
-    const Form::Panel* state = PanelOf(panel);
-    return state != nullptr ? state->row : nullptr;
-}
-const Theme* PanelTheme(HWND panel) {
-    const Form::Panel* state = PanelOf(panel);
-    return state != nullptr ? state->theme : nullptr;
-}
-const std::vector<Form::DrawnChild>* PanelDrawn(HWND panel) {
-    const Form::Panel* state = PanelOf(panel);
-    return state != nullptr ? &state->drawn : nullptr;
-}
 
 bool IsPanel(HWND window) {
     char name[32] = {};
@@ -41,8 +29,8 @@ void PaintPanel(HWND panel, HDC dc, const ControlRow& entry, const Theme& theme)
     RECT area;
     GetClientRect(panel, &area);
     if ((entry.flags & kRoundedFrame) != 0) {
-        const ControlRow* parent = IsPanel(GetParent(panel)) ? PanelRow(GetParent(panel)) : nullptr;
-        FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->surface : Surface::None));
+        const Form::Panel* parent = IsPanel(GetParent(panel)) ? PanelOf(GetParent(panel)) : nullptr;
+        FillRect(dc, &area, theme.Brush(parent != nullptr ? parent->row->surface : Surface::None));
         const win32::UniquePen navy(CreatePen(PS_SOLID, 1, RGB(0, 0, 128)));
         const win32::SelectGuard pen(dc, navy.Get());
         const win32::SelectGuard brush(dc, theme.Brush(entry.surface));
@@ -135,13 +123,9 @@ void DrawButton(HWND panel, HDC dc, HWND item, const RECT& area) {
 // flat buttons that stand alone on a panel are drawn with it, as they would draw themselves, and the part drawn is
 // validated; one invalidated on its own (a new text, a press) still paints itself. Statics are transparent, which
 // keeps the panel's DC from clipping them out; where that DC clips a child, one without that clipping draws it.
-void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRow& entry, const Theme& theme) {
-    const std::vector<Form::DrawnChild>* children = PanelDrawn(panel);
-    if (children == nullptr) {
-        return;
-    }
+void DrawChildren(HWND panel, HDC painting, const RECT& painted, const Form::Panel& state) {
     std::optional<win32::WindowDc> unclipped;
-    for (const auto& [item, button] : *children) {
+    for (const auto& [item, button] : state.drawn) {
         if ((GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) == 0) {
             continue;
         }
@@ -167,7 +151,7 @@ void DrawChildren(HWND panel, HDC painting, const RECT& painted, const ControlRo
         if (button) {
             DrawButton(panel, dc, item, area);
         } else {
-            DrawStatic(panel, dc, item, area, entry, theme);
+            DrawStatic(panel, dc, item, area, *state.row, *state.theme);
         }
         RestoreDC(dc, saved);
         OffsetRect(&drawn, -area.left, -area.top);
@@ -188,28 +172,29 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lPara
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             win32::PaintDc dc(panel);
-            if (const ControlRow* entry = PanelRow(panel); entry != nullptr && PanelTheme(panel) != nullptr) {
-                PaintPanel(panel, dc.Get(), *entry, *PanelTheme(panel));
-                DrawChildren(panel, dc.Get(), dc.Area(), *entry, *PanelTheme(panel));
+            if (const Form::Panel* state = PanelOf(panel)) {
+                PaintPanel(panel, dc.Get(), *state->row, *state->theme);
+                DrawChildren(panel, dc.Get(), dc.Area(), *state);
             }
             return 0;
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            const ControlRow* entry = PanelRow(panel);
-            const Theme* theme = PanelTheme(panel);
-            if (entry == nullptr || theme == nullptr) {
+            const Form::Panel* state = PanelOf(panel);
+            if (state == nullptr) {
                 break;
             }
             auto* dc = reinterpret_cast<HDC>(wParam);
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(0, 0, 0));
-            return reinterpret_cast<LRESULT>(ChildBrush(panel, reinterpret_cast<HWND>(lParam), *entry, *theme));
+            return reinterpret_cast<LRESULT>(
+                ChildBrush(panel, reinterpret_cast<HWND>(lParam), *state->row, *state->theme));
         }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlType == ODT_STATIC && PanelRow(panel) != nullptr && PanelTheme(panel) != nullptr) {
-                DrawStatic(panel, item.hDC, item.hwndItem, item.rcItem, *PanelRow(panel), *PanelTheme(panel));
+            const Form::Panel* state = PanelOf(panel);
+            if (item.CtlType == ODT_STATIC && state != nullptr) {
+                DrawStatic(panel, item.hDC, item.hwndItem, item.rcItem, *state->row, *state->theme);
                 return TRUE;
             }
             return SendMessageA(TopLevelOf(panel), message, wParam, lParam);

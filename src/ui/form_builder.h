@@ -34,7 +34,7 @@ public:
         bool button;
     };
 
-    // What a panel paints from.
+    // What a panel paints from; row and theme are set before the panel is made, so a panel's entry has both.
     struct Panel {
         const ControlRow* row = nullptr;
         const Theme* theme = nullptr;
